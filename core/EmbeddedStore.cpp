@@ -1,0 +1,111 @@
+#include "EmbeddedStore.h"
+
+#include "platform/Clock.h"
+
+#include <QFile>
+#include <QSqlDriver>
+
+#include <sqlite3.h>
+
+// The schema lives in this static library's resources, which must be pulled in by hand.
+static void loadStoreResources() { Q_INIT_RESOURCE(store); }
+
+namespace embedded_store {
+namespace {
+
+sqlite3 *handleOf(QSqlDatabase &database)
+{
+    const QVariant handle = database.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void getDate(sqlite3_context *context, int, sqlite3_value **)
+{
+    const QByteArray text = platform::serverNow().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toUtf8();
+    sqlite3_result_text(context, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// Total stock of a product from the movement journal: the last count, plus the entries
+// and minus the exits recorded after it.
+void totalStock(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3 *db = sqlite3_context_db_handle(context);
+    static const char *sql =
+        "WITH ultima AS (SELECT QUANTIDADE, DATA, ID FROM PRODUTO_MOVIMENTACAO_LOCAL "
+        "                WHERE COD_PROD = ?1 AND FLG_TIPO_MOV = 'I' ORDER BY ID DESC LIMIT 1) "
+        "SELECT COALESCE((SELECT QUANTIDADE FROM ultima), 0) "
+        "     + COALESCE(SUM(CASE m.FLG_TIPO_MOV WHEN 'E' THEN m.QUANTIDADE WHEN 'S' THEN -m.QUANTIDADE END), 0) "
+        "FROM PRODUTO_MOVIMENTACAO_LOCAL m "
+        "WHERE m.COD_PROD = ?1 AND m.FLG_TIPO_MOV IN ('E', 'S') "
+        "  AND (NOT EXISTS (SELECT 1 FROM ultima) OR m.DATA > (SELECT DATA FROM ultima))";
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_result_error(context, sqlite3_errmsg(db), -1);
+        return;
+    }
+    sqlite3_bind_value(stmt, 1, argv[0]);
+    if (sqlite3_step(stmt) == SQLITE_ROW)
+        sqlite3_result_double(context, sqlite3_column_double(stmt, 0));
+    else
+        sqlite3_result_null(context);
+    sqlite3_finalize(stmt);
+}
+
+} // namespace
+
+bool registerFunctions(QSqlDatabase &database)
+{
+    sqlite3 *db = handleOf(database);
+    if (!db)
+        return false;
+    // Not deterministic: the clock moves, and tests move it.
+    return sqlite3_create_function_v2(db, "GETDATE", 0, SQLITE_UTF8, nullptr, getDate, nullptr, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function_v2(db, "UDF_TARVO_ESTOQUE_TOTAL", 1, SQLITE_UTF8, nullptr, totalStock,
+                                      nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool runScript(QSqlDatabase &database, const QString &script, QString *error)
+{
+    sqlite3 *db = handleOf(database);
+    if (!db) {
+        if (error)
+            *error = QStringLiteral("not an embedded store connection");
+        return false;
+    }
+    const QByteArray sql = "BEGIN;\n" + script.toUtf8() + "\nCOMMIT;";
+    char *message = nullptr;
+    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        if (error)
+            *error = QString::fromUtf8(message);
+        sqlite3_free(message);
+        sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+        return false;
+    }
+    return true;
+}
+
+bool createSchema(QSqlDatabase &database, QString *error)
+{
+    loadStoreResources();
+    QFile schema(QStringLiteral(":/store/schema.sql"));
+    if (!schema.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("schema resource missing");
+        return false;
+    }
+    return runScript(database, QString::fromUtf8(schema.readAll()), error);
+}
+
+bool isSqliteFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+} // namespace embedded_store

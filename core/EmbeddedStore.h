@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The SQLite side of the store database: what SQL Server provides that SQLite lacks.
+namespace embedded_store {
+
+// GETDATE() (the server clock) and UDF_TARVO_ESTOQUE_TOTAL(cod_prod) on the connection.
+bool registerFunctions(QSqlDatabase &database);
+// Runs a script of several statements (triggers included) in one transaction.
+bool runScript(QSqlDatabase &database, const QString &script, QString *error = nullptr);
+// Creates every table and index of the store when missing.
+bool createSchema(QSqlDatabase &database, QString *error = nullptr);
+// True when the file starts with the SQLite header.
+bool isSqliteFile(const QString &path);
+
+} // namespace embedded_store

@@ -1,0 +1,5 @@
+#pragma once
+
+#include <QStringList>
+
+const QStringList &layoutKeys();

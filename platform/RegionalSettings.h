@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QChar>
+#include <QDate>
+#include <QString>
+
+// Money, amounts and dates as the store's regional settings write them; Brazilian defaults,
+// one place to change them.
+namespace platform {
+
+struct RegionalSettings {
+    QString currencySymbol = QStringLiteral("R$");
+    QChar decimalSeparator = QLatin1Char(',');
+    QChar thousandsSeparator = QLatin1Char('.');
+    QString shortDateFormat = QStringLiteral("dd/MM/yyyy");
+
+    static const RegionalSettings &current();
+    static void setCurrent(const RegionalSettings &settings);
+
+    // "#,##0.00": thousands separator and two decimals.
+    QString formatAmount(double value) const;
+    // The general number format: shortest text, no thousands separator.
+    QString formatGeneral(double value) const;
+    QString formatDate(const QDate &date) const;
+};
+
+} // namespace platform
