@@ -1,4 +1,5 @@
 #include "core/TDMSqls.h"
+#include "core/TfmConsProd.h"
 
 #include <QApplication>
 
@@ -6,8 +7,16 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Terminal de Consulta"));
+
     const auto dm = TDMSqls::create(QApplication::applicationDirPath());
     if (!dm)
         return 1;
-    return 0;
+
+    TfmConsProd mainScreen(*dm, QApplication::applicationDirPath());
+    if (!mainScreen.configurationFound())
+        return 1;
+    QObject::connect(&mainScreen, &TfmConsProd::quitRequested, &app, &QApplication::quit);
+
+    mainScreen.show();
+    return QApplication::exec();
 }

@@ -57,6 +57,35 @@ void totalStock(sqlite3_context *context, int, sqlite3_value **argv)
     sqlite3_finalize(stmt);
 }
 
+// CONVERT(int, text) as the server does it: blanks around, an optional sign and digits;
+// an empty text is 0; anything else fails the statement.
+void sqlServerInt(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) {
+        sqlite3_result_int64(context, sqlite3_value_int64(argv[0]));
+        return;
+    }
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(argv[0]))).trimmed();
+    if (text.isEmpty()) {
+        sqlite3_result_int(context, 0);
+        return;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    const bool digitsOnly = !text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e'), Qt::CaseInsensitive);
+    if (!ok || !digitsOnly) {
+        const QByteArray message = "Conversion failed when converting the varchar value '" + text.toUtf8()
+                                 + "' to data type int.";
+        sqlite3_result_error(context, message.constData(), -1);
+        return;
+    }
+    sqlite3_result_int(context, value);
+}
+
 } // namespace
 
 bool registerFunctions(QSqlDatabase &database)
@@ -66,6 +95,8 @@ bool registerFunctions(QSqlDatabase &database)
         return false;
     // Not deterministic: the clock moves, and tests move it.
     return sqlite3_create_function_v2(db, "GETDATE", 0, SQLITE_UTF8, nullptr, getDate, nullptr, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function_v2(db, "SQLSERVER_INT", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                      sqlServerInt, nullptr, nullptr, nullptr) == SQLITE_OK
         && sqlite3_create_function_v2(db, "UDF_TARVO_ESTOQUE_TOTAL", 1, SQLITE_UTF8, nullptr, totalStock,
                                       nullptr, nullptr, nullptr) == SQLITE_OK;
 }

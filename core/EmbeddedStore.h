@@ -6,7 +6,8 @@
 // The SQLite side of the store database: what SQL Server provides that SQLite lacks.
 namespace embedded_store {
 
-// GETDATE() (the server clock) and UDF_TARVO_ESTOQUE_TOTAL(cod_prod) on the connection.
+// GETDATE() (the server clock), SQLSERVER_INT(text) (the server's text to int conversion)
+// and UDF_TARVO_ESTOQUE_TOTAL(cod_prod) on the connection.
 bool registerFunctions(QSqlDatabase &database);
 // Runs a script of several statements (triggers included) in one transaction.
 bool runScript(QSqlDatabase &database, const QString &script, QString *error = nullptr);
