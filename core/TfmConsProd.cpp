@@ -183,20 +183,30 @@ void TfmConsProd::buildScreen()
 
 void TfmConsProd::paintEvent(QPaintEvent *)
 {
-    // The screen's own background picture: a deep blue shelf-light gradient with a band
-    // behind the code field.
+    // The screen's own background picture: a dark header behind the title, a light shelf
+    // in the middle where the grey values read best, and a dark band for the code field.
     QPainter painter(this);
-    QLinearGradient gradient(rect().topLeft(), rect().bottomRight());
-    gradient.setColorAt(0.0, QColor(10, 34, 78));
-    gradient.setColorAt(0.55, QColor(22, 72, 128));
-    gradient.setColorAt(1.0, QColor(8, 24, 56));
-    painter.fillRect(rect(), gradient);
+    const int headerBottom = m_lbCodigo->y() - 10;
+    const int footerTop = m_edCod->y() - m_edCod->height() - 10;
+    QLinearGradient header(0, 0, 0, headerBottom);
+    header.setColorAt(0.0, QColor(8, 30, 70));
+    header.setColorAt(1.0, QColor(24, 70, 130));
+    painter.fillRect(QRect(0, 0, width(), headerBottom), header);
+    QLinearGradient body(0, headerBottom, width(), footerTop);
+    body.setColorAt(0.0, QColor(246, 248, 252));
+    body.setColorAt(1.0, QColor(205, 218, 236));
+    painter.fillRect(QRect(0, headerBottom, width(), footerTop - headerBottom), body);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 18));
-    for (int i = 0; i < 6; ++i)
-        painter.drawEllipse(QPoint(width() - 120 * i, height() / 3 + 40 * i), 220 - 20 * i, 220 - 20 * i);
-    const QRect band(0, m_edCod->y() - 8, width(), m_edCod->height() + 16);
-    painter.fillRect(band, QColor(255, 255, 255, 30));
+    painter.setBrush(QColor(255, 255, 255, 90));
+    for (int i = 0; i < 4; ++i)
+        painter.drawEllipse(QPoint(width() - 90 * i, footerTop - 30 * i), 180 - 25 * i, 180 - 25 * i);
+    QLinearGradient footer(0, footerTop, 0, height());
+    footer.setColorAt(0.0, QColor(24, 70, 130));
+    footer.setColorAt(1.0, QColor(8, 30, 70));
+    painter.fillRect(QRect(0, footerTop, width(), height() - footerTop), footer);
+    painter.setPen(QPen(kGolden, 3));
+    painter.drawLine(0, headerBottom, width(), headerBottom);
+    painter.drawLine(0, footerTop, width(), footerTop);
 }
 
 void TfmConsProd::changeEvent(QEvent *event)
