@@ -9,7 +9,7 @@ packages=(
   libqt6sql6-sqlite libqt6sql6-odbc unixodbc-dev tdsodbc
   libsqlite3-dev sqlite3 libgl-dev
   fonts-liberation
-  xvfb xauth zbar-tools poppler-utils socat imagemagick
+  xvfb xauth xdotool zbar-tools poppler-utils socat imagemagick
 )
 
 missing=()
