@@ -68,34 +68,20 @@ QSqlRecord withPrecoReal(QSqlRecord record, const QDate &today)
 
 } // namespace
 
-const SqlStatement &adProd()
-{
-    static const SqlStatement statement{QStringLiteral("adProd"), DbConnection::Server, kSqlServerProduct,
-                                        kSqliteProduct};
-    return statement;
-}
+const SqlStatement adProd{QStringLiteral("adProd"), DbConnection::Server, kSqlServerProduct, kSqliteProduct};
 
 // Exact match of the trimmed code: a linked barcode is a whole barcode, never a pattern.
-const SqlStatement &adBarras()
-{
-    static const SqlStatement statement{
-        QStringLiteral("adBarras"), DbConnection::Server,
-        QStringLiteral("SELECT Cod_prod FROM barras_vinculada WHERE CODIGO_BARRAS = :psBar"),
-        QStringLiteral("SELECT Cod_prod FROM barras_vinculada WHERE CODIGO_BARRAS = :psBar")};
-    return statement;
-}
+const SqlStatement adBarras{QStringLiteral("adBarras"), DbConnection::Server,
+                            QStringLiteral("SELECT Cod_prod FROM barras_vinculada WHERE CODIGO_BARRAS = :psBar"),
+                            QStringLiteral("SELECT Cod_prod FROM barras_vinculada WHERE CODIGO_BARRAS = :psBar")};
 
-const SqlStatement &adCli()
-{
-    static const SqlStatement statement{QStringLiteral("adCli"), DbConnection::Server,
-                                        QStringLiteral("SELECT * FROM Cliente WHERE Codigo_Barras=:sCodBar"),
-                                        QStringLiteral("SELECT * FROM Cliente WHERE Codigo_Barras=:sCodBar")};
-    return statement;
-}
+const SqlStatement adCli{QStringLiteral("adCli"), DbConnection::Server,
+                         QStringLiteral("SELECT * FROM Cliente WHERE Codigo_Barras=:sCodBar"),
+                         QStringLiteral("SELECT * FROM Cliente WHERE Codigo_Barras=:sCodBar")};
 
 std::optional<QList<QSqlRecord>> findProducts(TDMSqls &dm, const QString &p1, Filter filter)
 {
-    QSqlQuery query = dm.prepare(adProd());
+    QSqlQuery query = dm.prepare(adProd);
     query.bindValue(QStringLiteral(":p1"), p1.left(20));
     if (!query.exec())
         return std::nullopt;
@@ -111,7 +97,7 @@ std::optional<QList<QSqlRecord>> findProducts(TDMSqls &dm, const QString &p1, Fi
 
 std::optional<int> linkedProduct(TDMSqls &dm, const QString &barcode)
 {
-    QSqlQuery query = dm.prepare(adBarras());
+    QSqlQuery query = dm.prepare(adBarras);
     query.bindValue(QStringLiteral(":psBar"), barcode);
     if (!query.exec())
         return std::nullopt;
@@ -120,7 +106,7 @@ std::optional<int> linkedProduct(TDMSqls &dm, const QString &barcode)
 
 std::optional<QList<QSqlRecord>> findCustomers(TDMSqls &dm, const QString &card)
 {
-    QSqlQuery query = dm.prepare(adCli());
+    QSqlQuery query = dm.prepare(adCli);
     query.bindValue(QStringLiteral(":sCodBar"), card);
     if (!query.exec())
         return std::nullopt;

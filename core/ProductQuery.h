@@ -16,9 +16,9 @@ class TDMSqls;
 // promotion flag and unit-price text, linked barcodes, customers, and the price in force.
 namespace product_query {
 
-const SqlStatement &adProd();
-const SqlStatement &adBarras();
-const SqlStatement &adCli();
+extern const SqlStatement adProd;
+extern const SqlStatement adBarras;
+extern const SqlStatement adCli;
 
 // Which rows a screen wants from the product query. The gondola label screens list only
 // products not in promotion unless configured otherwise; every other reader wants all.

@@ -25,14 +25,11 @@ QString sqlitePath(const QString &connectionString, const QString &folder)
     return QDir(folder).absoluteFilePath(connectionString.mid(kSqlitePrefix.size()).trimmed());
 }
 
-const SqlStatement adEmp{
-    QStringLiteral("adEmp"),
-    DbConnection::Server,
-    QStringLiteral("select * from loja where cod_loja=:piCodLoja"),
-    QStringLiteral("select * from loja where cod_loja=:piCodLoja"),
-};
-
 } // namespace
+
+const SqlStatement adEmp{QStringLiteral("adEmp"), DbConnection::Server,
+                         QStringLiteral("select * from loja where cod_loja=:piCodLoja"),
+                         QStringLiteral("select * from loja where cod_loja=:piCodLoja")};
 
 std::optional<TDMSqls::ConnectionStrings> TDMSqls::findConnectionStrings(const QString &folder)
 {

@@ -12,20 +12,23 @@ packages=(
   xvfb xauth xdotool zbar-tools poppler-utils socat imagemagick
 )
 
+# Node.js runs the test-only T-SQL syntax check; the machine's own Node.js serves when present.
+command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$(id -u)" -ne 0 ]; then
-  SUDO=sudo
-else
-  SUDO=
+# The test tools' npm packages, exactly as locked.
+tools="$(dirname "$0")/../tests/tools"
+if [ ! -d "$tools/node_modules/node-sql-parser" ]; then
+  (cd "$tools" && npm ci --no-audit --no-fund --silent)
 fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
