@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 
 #include <memory>
@@ -49,6 +50,15 @@ public:
     bool openStore(int codLoja);
     QString storeShortName() const { return m_storeShortName; }
 
+    // The employee rows (adFun: Funcionario, adSenha: Senha) that the last identification left
+    // open; the screens opened on its authority read them. nullopt: closed, or no row found.
+    struct EmployeeRows {
+        std::optional<QSqlRecord> adFun;
+        std::optional<QSqlRecord> adSenha;
+    };
+    EmployeeRows &employeeRows() { return m_employeeRows; }
+    const EmployeeRows &employeeRows() const { return m_employeeRows; }
+
 private:
     struct Connection {
         QString name;
@@ -63,4 +73,5 @@ private:
     Connection m_server;
     Connection m_comandas;
     QString m_storeShortName;
+    EmployeeRows m_employeeRows;
 };
