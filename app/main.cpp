@@ -1,5 +1,6 @@
 #include "core/TDMSqls.h"
 #include "core/TfmConsProd.h"
+#include "core/TfmSenhaFun.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
     TfmConsProd mainScreen(*dm, QApplication::applicationDirPath());
     if (!mainScreen.configurationFound())
         return 1;
+    TfmSenhaFun passwordForm(*dm, mainScreen.settings(), &mainScreen);
+    mainScreen.setAuthorization(passwordForm);
     QObject::connect(&mainScreen, &TfmConsProd::quitRequested, &app, &QApplication::quit);
 
     mainScreen.show();

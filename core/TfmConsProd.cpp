@@ -1,5 +1,7 @@
 #include "TfmConsProd.h"
 
+#include "FingerprintTemplates.h"
+#include "FunctionKeys.h"
 #include "ProductQuery.h"
 #include "ShadowLabel.h"
 #include "TDMSqls.h"
@@ -7,6 +9,7 @@
 #include "platform/FilePaths.h"
 #include "platform/Messages.h"
 #include "platform/RegionalSettings.h"
+#include "platform/ScreenNavigator.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -81,6 +84,22 @@ TfmConsProd::TfmConsProd(TDMSqls &dm, const QString &exeDir, QWidget *parent)
     setWindowTitle(QStringLiteral("Consulta de Produtos(3.0.1)"));
     buildScreen();
     m_configurationFound = m_settings.IniVar(QStringLiteral("GONDOLA"), m_dm) != TerminalSettings::LoadResult::MissingFile;
+}
+
+TfmConsProd::~TfmConsProd() = default;
+
+void TfmConsProd::setAuthorization(EmployeeAuthorization &authorization)
+{
+    m_functionKeys = std::make_unique<FunctionKeys>(platform::ScreenNavigator::instance(), authorization, m_dm);
+}
+
+void TfmConsProd::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    loadFingerprintTemplates(m_dm);
 }
 
 void TfmConsProd::buildScreen()
@@ -259,6 +278,8 @@ bool TfmConsProd::eventFilter(QObject *watched, QEvent *event)
             edCodKeyPress(key);
             return true;
         }
+        if (m_functionKeys && m_functionKeys->keyPressed(key->key(), this))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -7,8 +7,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
+class EmployeeAuthorization;
+class FunctionKeys;
 class QLabel;
 class ShadowLabel;
 class TDMSqls;
@@ -20,6 +23,10 @@ class TfmConsProd : public QWidget {
 
 public:
     TfmConsProd(TDMSqls &dm, const QString &exeDir, QWidget *parent = nullptr);
+    ~TfmConsProd() override;
+
+    // The function keys become live once the password form exists.
+    void setAuthorization(EmployeeAuthorization &authorization);
 
     TerminalSettings &settings() { return m_settings; }
     // False when Consulta.INI was missing: the program must end.
@@ -44,6 +51,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     enum class Mode { Product, Customer };
@@ -59,6 +67,8 @@ private:
     TDMSqls &m_dm;
     TerminalSettings m_settings;
     bool m_configurationFound = true;
+    bool m_shownBefore = false;
+    std::unique_ptr<FunctionKeys> m_functionKeys;
     Mode m_mode = Mode::Product;
     std::optional<QSqlRecord> m_product;
     std::optional<QSqlRecord> m_customer;

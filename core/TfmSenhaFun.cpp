@@ -223,7 +223,7 @@ void TfmSenhaFun::leaveSenha()
 void TfmSenhaFun::finish(Check result)
 {
     if (result == Check::Yes) {
-        m_authorizedEmployee = m_dm.employeeRows().adFun->value(QStringLiteral("COD_FUNC")).toInt();
+        m_authorizedEmployee = recordText(m_dm.employeeRows().adFun, QStringLiteral("COD_FUNC")).toInt();
         done(int(DialogAnswer::Yes));
     } else if (result == Check::No) {
         done(int(DialogAnswer::No));

@@ -1,6 +1,7 @@
 #include "core/FingerprintTemplates.h"
 #include "core/FunctionKeys.h"
 #include "core/TerminalSettings.h"
+#include "core/TfmConsProd.h"
 #include "core/TfmSenhaFun.h"
 #include "platform/FingerprintKit.h"
 #include "platform/ScreenNavigator.h"
@@ -346,6 +347,27 @@ private slots:
             QVERIFY(keys.keyPressed(key, nullptr));
         QVERIFY(platform::ScreenNavigator::instance().requests().isEmpty());
         QVERIFY(!m_store->dm().employeeRows().adFun);
+    }
+
+    void lookupScreenWiring()
+    {
+        RecordingFingerprintKit kit;
+        kit.starts = false;
+        TfmConsProd screen(m_store->dm(), m_store->folder());
+        ScriptedAuthorization authorization;
+        authorization.employee = 10;
+        screen.setAuthorization(authorization);
+        screen.show();
+        screen.hide();
+        screen.show();
+        // The templates are loaded at the first showing only.
+        QCOMPARE(kit.calls, QStringList{"BioInicia(1)"});
+
+        QTest::keyClick(screen.codeField(), Qt::Key_F9);
+        const auto &requests = platform::ScreenNavigator::instance().requests();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].screen, QStringLiteral("TFrmInventario"));
+        QCOMPARE(requests[0].args.value("CodFunc").toInt(), 10);
     }
 
     void fingerprintWithoutKitLeavesTheFormForTyping()
