@@ -48,4 +48,21 @@ QString RegionalSettings::formatDate(const QDate &date) const
     return date.isValid() ? date.toString(shortDateFormat) : QString();
 }
 
+QString RegionalSettings::formatFixed(double value, int decimals) const
+{
+    QString text = QString::number(value, 'f', decimals);
+    text.replace(QLatin1Char('.'), decimalSeparator);
+    return text;
+}
+
+QString RegionalSettings::formatShortTime(const QTime &time) const
+{
+    return time.isValid() ? time.toString(shortTimeFormat) : QString();
+}
+
+QString RegionalSettings::formatLongTime(const QTime &time) const
+{
+    return time.isValid() ? time.toString(longTimeFormat) : QString();
+}
+
 } // namespace platform

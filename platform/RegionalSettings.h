@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QDate>
 #include <QString>
+#include <QTime>
 
 // Money, amounts and dates as the store's regional settings write them; Brazilian defaults,
 // one place to change them.
@@ -13,6 +14,8 @@ struct RegionalSettings {
     QChar decimalSeparator = QLatin1Char(',');
     QChar thousandsSeparator = QLatin1Char('.');
     QString shortDateFormat = QStringLiteral("dd/MM/yyyy");
+    QString shortTimeFormat = QStringLiteral("HH:mm");
+    QString longTimeFormat = QStringLiteral("HH:mm:ss");
 
     static const RegionalSettings &current();
     static void setCurrent(const RegionalSettings &settings);
@@ -22,6 +25,10 @@ struct RegionalSettings {
     // The general number format: shortest text, no thousands separator.
     QString formatGeneral(double value) const;
     QString formatDate(const QDate &date) const;
+    // A fixed number of decimals and no thousands separator ("0.00").
+    QString formatFixed(double value, int decimals) const;
+    QString formatShortTime(const QTime &time) const;
+    QString formatLongTime(const QTime &time) const;
 };
 
 } // namespace platform
