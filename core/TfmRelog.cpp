@@ -3,8 +3,10 @@
 #include "AnalogClock.h"
 #include "DecorativeBarcode.h"
 #include "EmployeeAuthorization.h"
+#include "EmployeeRecords.h"
 #include "LongDateText.h"
 #include "PunchTrack.h"
+#include "TDMSqls.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/RegionalSettings.h"
@@ -54,6 +56,7 @@ void showDatabaseError(const QString &error) { platform::showMessage(error, plat
 
 TfmRelog::TfmRelog(TDMSqls &dm, EmployeeAuthorization &authorization, QWidget *parent)
     : QDialog(parent)
+    , m_dm(dm)
     , m_store(dm)
     , m_authorization(authorization)
 {
@@ -372,12 +375,10 @@ bool TfmRelog::passwordAccepted(const QString &typed)
     // Passing the badge again stands for the password.
     if (!m_employee->badge.isEmpty() && typed == m_employee->badge)
         return true;
-    std::optional<QString> password;
-    if (!m_store.readPassword(m_employee->code, password)) {
-        showDatabaseError(m_store.lastError());
+    if (!openAdSenha(m_dm, m_employee->code))
         return false;
-    }
-    if (!password || typed != *password) {
+    const auto &password = m_dm.employeeRows().adSenha;
+    if (!password || typed != password->value(QStringLiteral("Senha")).toString()) {
         platform::showMessage(QStringLiteral("Senha Inválida!!"), platform::MessageIcon::None, QStringLiteral("Senha"));
         return false;
     }

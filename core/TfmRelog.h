@@ -49,6 +49,7 @@ private:
     bool passwordAccepted(const QString &typed);
     bool savePunch(Punch punch, const QDateTime &moment);
 
+    TDMSqls &m_dm;
     TimeClockStore m_store;
     EmployeeAuthorization &m_authorization;
     std::optional<TimeClockStore::Employee> m_employee;

@@ -28,38 +28,46 @@ const QString kAdPontoText = QStringLiteral(
     "WHERE Cod_func= :piCod AND Movimento= :pdMov");
 const SqlStatement adPonto{QStringLiteral("adPonto"), DbConnection::Server, kAdPontoText, kAdPontoText};
 
-const QString kAdSenhaText = QStringLiteral(
-    "SELECT flg_origem as Origem, Codigo, Senha,CHK_SANGRIAS, CHK_EXCLUIR_NOTA FROM Senha "
-    "WHERE flg_Origem='F' AND Codigo= :piCod");
-const SqlStatement adSenha{QStringLiteral("adSenha"), DbConnection::Server, kAdSenhaText, kAdSenhaText};
-
-// The punch columns of Ponto, in selector order; only these names reach the SQL text.
-const std::array<QString, 4> kPunchColumns{QStringLiteral("Hora_Entrada"), QStringLiteral("Ent_Inter"),
-                                           QStringLiteral("Sai_Inter"), QStringLiteral("Hora_Saida")};
-
-// The write of one punch. On SQL Server the update and the insert run in one transaction
-// under a key-range lock, so a concurrent punch waits and then updates the row.
-SqlStatement punchStatement(Punch punch)
+// The write of one punch, one statement per punch column. On SQL Server the update takes
+// a key-range lock on the employee's day that lasts until the commit, so a punch of the
+// same employee and day from another terminal waits, then finds the row and updates it.
+// Without row counts the batch sends back no result before an error, so the error reaches
+// the terminal; XACT_ABORT rolls the whole punch back on any error.
+QString punchSqlServer(const QString &column)
 {
-    const QString &column = kPunchColumns.at(static_cast<int>(punch) - 1);
-    return SqlStatement{
-        QStringLiteral("adPonto"),
-        DbConnection::Server,
-        QStringLiteral("SET XACT_ABORT ON;\n"
-                       "BEGIN TRANSACTION;\n"
-                       "UPDATE Ponto WITH (UPDLOCK, HOLDLOCK) SET %1 = :pdHora, Status = :psStatus\n"
-                       " WHERE cod_func = :piCod AND Movimento = :pdMov;\n"
-                       "IF @@ROWCOUNT = 0\n"
-                       "  INSERT INTO Ponto (cod_func, Movimento, Data, %1, Status, cod_loja)\n"
-                       "  VALUES (:piCod, :pdMov, :pdData, :pdHora, :psStatus, 1);\n"
-                       "COMMIT TRANSACTION;")
-            .arg(column),
-        QStringLiteral("INSERT INTO Ponto (cod_func, Movimento, Data, %1, Status, cod_loja) "
-                       "VALUES (:piCod, :pdMov, :pdData, :pdHora, :psStatus, 1) "
-                       "ON CONFLICT (cod_func, Movimento) DO UPDATE SET %1 = excluded.%1, Status = excluded.Status")
-            .arg(column),
-    };
+    return QStringLiteral("SET NOCOUNT ON;\n"
+                          "SET XACT_ABORT ON;\n"
+                          "BEGIN TRANSACTION;\n"
+                          "UPDATE Ponto WITH (UPDLOCK, HOLDLOCK) SET %1 = :pdHora, Status = :psStatus\n"
+                          " WHERE cod_func = :piCod AND Movimento = :pdMov;\n"
+                          "INSERT INTO Ponto (cod_func, Movimento, Data, %1, Status, cod_loja)\n"
+                          " SELECT :piCod, :pdMov, :pdData, :pdHora, :psStatus, 1\n"
+                          " WHERE NOT EXISTS (SELECT 1 FROM Ponto WITH (UPDLOCK, HOLDLOCK)\n"
+                          "                   WHERE cod_func = :piCod AND Movimento = :pdMov);\n"
+                          "COMMIT TRANSACTION;")
+        .arg(column);
 }
+
+QString punchSqlite(const QString &column)
+{
+    return QStringLiteral("INSERT INTO Ponto (cod_func, Movimento, Data, %1, Status, cod_loja) "
+                          "VALUES (:piCod, :pdMov, :pdData, :pdHora, :psStatus, 1) "
+                          "ON CONFLICT (cod_func, Movimento) DO UPDATE SET %1 = excluded.%1, Status = excluded.Status")
+        .arg(column);
+}
+
+const SqlStatement adPontoEntrada{QStringLiteral("adPonto Hora_Entrada"), DbConnection::Server,
+                                  punchSqlServer(QStringLiteral("Hora_Entrada")), punchSqlite(QStringLiteral("Hora_Entrada"))};
+const SqlStatement adPontoEntInter{QStringLiteral("adPonto Ent_Inter"), DbConnection::Server,
+                                   punchSqlServer(QStringLiteral("Ent_Inter")), punchSqlite(QStringLiteral("Ent_Inter"))};
+const SqlStatement adPontoSaiInter{QStringLiteral("adPonto Sai_Inter"), DbConnection::Server,
+                                   punchSqlServer(QStringLiteral("Sai_Inter")), punchSqlite(QStringLiteral("Sai_Inter"))};
+const SqlStatement adPontoSaida{QStringLiteral("adPonto Hora_Saida"), DbConnection::Server,
+                                punchSqlServer(QStringLiteral("Hora_Saida")), punchSqlite(QStringLiteral("Hora_Saida"))};
+
+// In selector order.
+const std::array<const SqlStatement *, 4> kPunchStatements{&adPontoEntrada, &adPontoEntInter, &adPontoSaiInter,
+                                                           &adPontoSaida};
 
 std::optional<WorkSchedule> readSchedule(const QSqlRecord &row)
 {
@@ -128,23 +136,9 @@ bool TimeClockStore::readPunchDay(int employee, const QDate &workDay, PunchDay &
     return true;
 }
 
-bool TimeClockStore::readPassword(int employee, std::optional<QString> &password)
-{
-    password.reset();
-    QSqlQuery query = m_dm.prepare(adSenha);
-    query.bindValue(QStringLiteral(":piCod"), employee);
-    if (!query.exec()) {
-        m_lastError = query.lastError().text();
-        return false;
-    }
-    if (query.next())
-        password = query.value(QStringLiteral("Senha")).toString();
-    return true;
-}
-
 bool TimeClockStore::savePunch(int employee, const QDate &workDay, const QDateTime &moment, Punch punch)
 {
-    QSqlQuery query = m_dm.prepare(punchStatement(punch));
+    QSqlQuery query = m_dm.prepare(*kPunchStatements.at(static_cast<int>(punch) - 1));
     query.bindValue(QStringLiteral(":piCod"), employee);
     query.bindValue(QStringLiteral(":pdMov"), m_dm.dateValue(DbConnection::Server, workDay.startOfDay()));
     query.bindValue(QStringLiteral(":pdData"), m_dm.dateValue(DbConnection::Server, moment.date().startOfDay()));

@@ -10,9 +10,9 @@
 
 class TDMSqls;
 
-// What the time clock reads and writes: the employee with the work schedule, the day's
-// punch record in Ponto and the employee's password. Every call returns false when the
-// database fails; lastError() then says why.
+// What the time clock reads and writes: the employee with the work schedule and the day's
+// punch record in Ponto. Every call returns false when the database fails; lastError()
+// then says why.
 class TimeClockStore {
 public:
     struct Employee {
@@ -27,8 +27,6 @@ public:
     // Typed text longer than 6 characters is a badge, anything else an employee code.
     bool findEmployee(const QString &typed, std::optional<Employee> &employee);
     bool readPunchDay(int employee, const QDate &workDay, PunchDay &day);
-    // nullopt when the employee has no password row.
-    bool readPassword(int employee, std::optional<QString> &password);
     // Records one punch in a single statement: the day's row is created or completed, so
     // two terminals punching the same employee at once still leave one row.
     bool savePunch(int employee, const QDate &workDay, const QDateTime &moment, Punch punch);
