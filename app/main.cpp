@@ -1,3 +1,5 @@
+#include "core/CoreScreens.h"
+#include "core/ScreenContext.h"
 #include "core/TDMSqls.h"
 #include "core/TfmConsProd.h"
 #include "core/TfmSenhaFun.h"
@@ -18,6 +20,9 @@ int main(int argc, char *argv[])
         return 1;
     TfmSenhaFun passwordForm(*dm, mainScreen.settings(), &mainScreen);
     mainScreen.setAuthorization(passwordForm);
+
+    const ScreenContext context{*dm, mainScreen.settings(), passwordForm};
+    registerCoreScreens(context);
     QObject::connect(&mainScreen, &TfmConsProd::quitRequested, &app, &QApplication::quit);
 
     mainScreen.show();
