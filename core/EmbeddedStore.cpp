@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <optional>
+
 // The schema lives in this static library's resources, which must be pulled in by hand.
 static void loadStoreResources() { Q_INIT_RESOURCE(store); }
 
@@ -86,6 +88,85 @@ void sqlServerInt(sqlite3_context *context, int, sqlite3_value **argv)
     sqlite3_result_int(context, value);
 }
 
+// One element of a LIKE pattern: any one character, any run of characters, or a letter
+// compared without case.
+struct PatternElement {
+    enum Kind { AnyOne, AnyRun, Letter } kind;
+    char32_t letter;
+};
+
+// X LIKE pattern [ESCAPE e] without case for every letter, as the server's usual collation
+// compares ("ção" finds "ÇÃO"); SQLite's own LIKE folds ASCII letters only.
+bool unicodeLike(const QString &pattern, const QString &text, std::optional<char32_t> escape)
+{
+    QList<PatternElement> elements;
+    const QList<uint> patternChars = pattern.toUcs4();
+    for (qsizetype i = 0; i < patternChars.size(); ++i) {
+        const char32_t c = patternChars.at(i);
+        if (escape && c == *escape) {
+            if (++i == patternChars.size())
+                return false;
+            elements.append({PatternElement::Letter, QChar::toCaseFolded(char32_t(patternChars.at(i)))});
+        } else if (c == U'%') {
+            elements.append({PatternElement::AnyRun, 0});
+        } else if (c == U'_') {
+            elements.append({PatternElement::AnyOne, 0});
+        } else {
+            elements.append({PatternElement::Letter, QChar::toCaseFolded(c)});
+        }
+    }
+    QList<char32_t> chars;
+    for (uint c : text.toUcs4())
+        chars.append(QChar::toCaseFolded(char32_t(c)));
+
+    // Greedy match that backtracks to the last run only.
+    qsizetype t = 0, p = 0, runAt = -1, runText = 0;
+    while (t < chars.size()) {
+        if (p < elements.size() && elements.at(p).kind == PatternElement::AnyRun) {
+            runAt = p++;
+            runText = t;
+        } else if (p < elements.size()
+                   && (elements.at(p).kind == PatternElement::AnyOne || elements.at(p).letter == chars.at(t))) {
+            ++p;
+            ++t;
+        } else if (runAt >= 0) {
+            p = runAt + 1;
+            t = ++runText;
+        } else {
+            return false;
+        }
+    }
+    while (p < elements.size() && elements.at(p).kind == PatternElement::AnyRun)
+        ++p;
+    return p == elements.size();
+}
+
+QString textOf(sqlite3_value *value)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(value)), sqlite3_value_bytes(value));
+}
+
+// like(pattern, text [, escape]), the function behind every LIKE of the connection.
+void like(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(context);
+            return;
+        }
+    }
+    std::optional<char32_t> escape;
+    if (argc == 3) {
+        const QList<uint> e = textOf(argv[2]).toUcs4();
+        if (e.size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = e.first();
+    }
+    sqlite3_result_int(context, unicodeLike(textOf(argv[0]), textOf(argv[1]), escape) ? 1 : 0);
+}
+
 } // namespace
 
 bool registerFunctions(QSqlDatabase &database)
@@ -98,7 +179,11 @@ bool registerFunctions(QSqlDatabase &database)
         && sqlite3_create_function_v2(db, "SQLSERVER_INT", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                       sqlServerInt, nullptr, nullptr, nullptr) == SQLITE_OK
         && sqlite3_create_function_v2(db, "UDF_TARVO_ESTOQUE_TOTAL", 1, SQLITE_UTF8, nullptr, totalStock,
-                                      nullptr, nullptr, nullptr) == SQLITE_OK;
+                                      nullptr, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, like, nullptr,
+                                      nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function_v2(db, "like", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, like, nullptr,
+                                      nullptr, nullptr) == SQLITE_OK;
 }
 
 bool runScript(QSqlDatabase &database, const QString &script, QString *error)
