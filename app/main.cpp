@@ -1,5 +1,6 @@
 #include "core/TDMSqls.h"
 #include "core/TfmConsProd.h"
+#include "core/TfmMessageTimer.h"
 #include "core/TfmSenhaFun.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Terminal de Consulta"));
+    installTimedMessageDisplay();
 
     const auto dm = TDMSqls::create(QApplication::applicationDirPath());
     if (!dm)

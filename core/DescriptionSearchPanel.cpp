@@ -48,6 +48,7 @@ DescriptionSearchPanel::DescriptionSearchPanel(TDMSqls &dm, QWidget *codeField, 
     grProd->setSelectionBehavior(QAbstractItemView::SelectRows);
     grProd->setSelectionMode(QAbstractItemView::SingleSelection);
     grProd->verticalHeader()->setFixedWidth(12); // the row indicator
+    grProd->horizontalHeader()->setStretchLastSection(true);
     grProd->verticalHeader()->setDefaultSectionSize(22);
     grProd->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; color: white; font-weight: bold; }")
