@@ -41,38 +41,30 @@ std::optional<QList<FoundProduct>> run(TDMSqls &dm, const SqlStatement &statemen
     return products;
 }
 
+// Both backends run the same text.
+const QString kProdDesc = QStringLiteral("select * from produto where descricao like :psDesc and chk_ativo='T'");
+// The condition line binds the pattern instead of carrying the typed text.
+const QString kBusca = QStringLiteral("SELECT\n"
+                                      "cod_prod as Codigo,\n"
+                                      "Descricao,\n"
+                                      "codigo_barras as [Codigo Barras],\n"
+                                      "flg_unidade_venda as Unidade,\n"
+                                      "vlr_preco as Preco,\n"
+                                      "vlr_preco_promocao as [Preco Promocao],\n"
+                                      "data_prom_inicial as [Data Promocao],\n"
+                                      "data_prom_final\n"
+                                      "FROM Produto\n"
+                                      "WHERE chk_ativo='T' and Descricao Like :psDesc\n"
+                                      "ORDER BY Descricao");
+
 } // namespace
 
-const SqlStatement &adProdDesc()
-{
-    static const QString sql = QStringLiteral("select * from produto where descricao like :psDesc and chk_ativo='T'");
-    static const SqlStatement statement{QStringLiteral("adProdDesc"), DbConnection::Server, sql, sql};
-    return statement;
-}
-
-const SqlStatement &adBusca()
-{
-    // The condition line binds the pattern instead of carrying the typed text.
-    static const QString sql = QStringLiteral(
-        "SELECT\n"
-        "cod_prod as Codigo,\n"
-        "Descricao,\n"
-        "codigo_barras as [Codigo Barras],\n"
-        "flg_unidade_venda as Unidade,\n"
-        "vlr_preco as Preco,\n"
-        "vlr_preco_promocao as [Preco Promocao],\n"
-        "data_prom_inicial as [Data Promocao],\n"
-        "data_prom_final\n"
-        "FROM Produto\n"
-        "WHERE chk_ativo='T' and Descricao Like :psDesc\n"
-        "ORDER BY Descricao");
-    static const SqlStatement statement{QStringLiteral("adBusca"), DbConnection::Server, sql, sql};
-    return statement;
-}
+const SqlStatement adProdDesc{QStringLiteral("adProdDesc"), DbConnection::Server, kProdDesc, kProdDesc};
+const SqlStatement adBusca{QStringLiteral("adBusca"), DbConnection::Server, kBusca, kBusca};
 
 std::optional<QList<FoundProduct>> plainList(TDMSqls &dm, const QString &text)
 {
-    return run(dm, adProdDesc(), text,
+    return run(dm, adProdDesc, text,
                {QStringLiteral("COD_PROD"), QStringLiteral("DESCRICAO"), QStringLiteral("FLG_UNIDADE_VENDA"),
                 QStringLiteral("CODIGO_BARRAS"), QStringLiteral("DATA_PROM_INICIAL"), QStringLiteral("DATA_PROM_FINAL"),
                 QStringLiteral("VLR_PRECO_PROMOCAO"), QStringLiteral("VLR_PRECO")});
@@ -80,7 +72,7 @@ std::optional<QList<FoundProduct>> plainList(TDMSqls &dm, const QString &text)
 
 std::optional<QList<FoundProduct>> nextOccurrenceList(TDMSqls &dm, const QString &text)
 {
-    return run(dm, adBusca(), text,
+    return run(dm, adBusca, text,
                {QStringLiteral("Codigo"), QStringLiteral("Descricao"), QStringLiteral("Unidade"),
                 QStringLiteral("Codigo Barras"), QStringLiteral("Data Promocao"), QStringLiteral("data_prom_final"),
                 QStringLiteral("Preco Promocao"), QStringLiteral("Preco")});

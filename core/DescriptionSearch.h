@@ -25,8 +25,8 @@ struct FoundProduct {
 // inside "%...%"; "%" and "_" typed in it keep their pattern meaning.
 namespace description_search {
 
-const SqlStatement &adProdDesc();
-const SqlStatement &adBusca();
+extern const SqlStatement adProdDesc;
+extern const SqlStatement adBusca;
 
 // Active products whose description contains the text, in the order the database returns
 // them (adProdDesc); nullopt when the statement fails.

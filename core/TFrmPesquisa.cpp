@@ -109,7 +109,9 @@ void TFrmPesquisa::search()
     QString sql = QStringLiteral("SELECT * FROM %1 WHERE COD_LOJA = :piCodLoja").arg(m_table);
     if (!text.isEmpty())
         sql += QStringLiteral(" AND UPPER(%1) like :psTexto").arg(m_shownField);
-    QSqlQuery query = m_dm.prepare({QStringLiteral("SqlVerifica"), DbConnection::Server, sql, sql});
+    // Built here from the caller's names (never typed text), so outside the catalogue.
+    QSqlQuery query(m_dm.database(DbConnection::Server));
+    query.prepare(sql);
     query.bindValue(QStringLiteral(":piCodLoja"), m_codLoja);
     if (!text.isEmpty())
         query.bindValue(QStringLiteral(":psTexto"), text + QLatin1Char('%'));

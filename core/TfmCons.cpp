@@ -92,8 +92,8 @@ void TfmCons::FormActivate()
     place();
     const QString sql = QStringLiteral("select * from ") + m_parameters.source + QStringLiteral(" order by ")
                       + m_parameters.searchField;
-    QSqlQuery query = m_dm.prepare({QStringLiteral("TfmCons"), DbConnection::Server, sql, sql});
-    if (query.exec()) {
+    QSqlQuery query(m_dm.database(DbConnection::Server));
+    if (query.exec(sql)) {
         m_rows->load(query);
     } else {
         m_rows->clear();
