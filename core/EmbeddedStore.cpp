@@ -7,7 +7,9 @@
 
 #include <sqlite3.h>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 // The schema lives in this static library's resources, which must be pulled in by hand.
 static void loadStoreResources() { Q_INIT_RESOURCE(store); }
@@ -88,65 +90,105 @@ void sqlServerInt(sqlite3_context *context, int, sqlite3_value **argv)
     sqlite3_result_int(context, value);
 }
 
-// One element of a LIKE pattern: any one character, any run of characters, or a letter
+// The characters of a UTF-8 text; a byte that starts no valid sequence stands for itself.
+void decodeUtf8(const unsigned char *text, int size, std::vector<char32_t> &out)
+{
+    out.clear();
+    for (int i = 0; i < size;) {
+        const unsigned char c = text[i];
+        const auto continuation = [&](int k) { return i + k < size && (text[i + k] & 0xC0) == 0x80; };
+        if (c < 0x80) {
+            out.push_back(c);
+            i += 1;
+        } else if ((c & 0xE0) == 0xC0 && continuation(1)) {
+            out.push_back(char32_t(c & 0x1F) << 6 | (text[i + 1] & 0x3F));
+            i += 2;
+        } else if ((c & 0xF0) == 0xE0 && continuation(1) && continuation(2)) {
+            out.push_back(char32_t(c & 0x0F) << 12 | char32_t(text[i + 1] & 0x3F) << 6 | (text[i + 2] & 0x3F));
+            i += 3;
+        } else if ((c & 0xF8) == 0xF0 && continuation(1) && continuation(2) && continuation(3)) {
+            out.push_back(char32_t(c & 0x07) << 18 | char32_t(text[i + 1] & 0x3F) << 12
+                          | char32_t(text[i + 2] & 0x3F) << 6 | (text[i + 3] & 0x3F));
+            i += 4;
+        } else {
+            out.push_back(c);
+            i += 1;
+        }
+    }
+}
+
+char32_t folded(char32_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    return QChar::toCaseFolded(c);
+}
+
+// A LIKE pattern ready to match: any one character, any run of characters, or a letter
 // compared without case.
-struct PatternElement {
-    enum Kind { AnyOne, AnyRun, Letter } kind;
-    char32_t letter;
+struct LikePattern {
+    enum Kind { AnyOne, AnyRun, Letter };
+    struct Element {
+        Kind kind;
+        char32_t letter;
+    };
+    std::vector<Element> elements;
+    std::optional<char32_t> escape;
+    bool valid = true; // false when the pattern ends with the escape character
+
+    LikePattern(const std::vector<char32_t> &pattern, std::optional<char32_t> escapeCharacter)
+        : escape(escapeCharacter)
+    {
+        for (size_t i = 0; i < pattern.size(); ++i) {
+            const char32_t c = pattern[i];
+            if (escape && c == *escape) {
+                if (++i == pattern.size()) {
+                    valid = false;
+                    return;
+                }
+                elements.push_back({Letter, folded(pattern[i])});
+            } else if (c == U'%') {
+                elements.push_back({AnyRun, 0});
+            } else if (c == U'_') {
+                elements.push_back({AnyOne, 0});
+            } else {
+                elements.push_back({Letter, folded(c)});
+            }
+        }
+    }
+
+    // Folds `text` in place and matches it: greedy, backtracking to the last run only.
+    bool matches(std::vector<char32_t> &text) const
+    {
+        if (!valid)
+            return false;
+        for (char32_t &c : text)
+            c = folded(c);
+        size_t t = 0, p = 0, runText = 0;
+        std::optional<size_t> runAt;
+        while (t < text.size()) {
+            if (p < elements.size() && elements[p].kind == AnyRun) {
+                runAt = p++;
+                runText = t;
+            } else if (p < elements.size() && (elements[p].kind == AnyOne || elements[p].letter == text[t])) {
+                ++p;
+                ++t;
+            } else if (runAt) {
+                p = *runAt + 1;
+                t = ++runText;
+            } else {
+                return false;
+            }
+        }
+        while (p < elements.size() && elements[p].kind == AnyRun)
+            ++p;
+        return p == elements.size();
+    }
 };
 
-// X LIKE pattern [ESCAPE e] without case for every letter, as the server's usual collation
-// compares ("ção" finds "ÇÃO"); SQLite's own LIKE folds ASCII letters only.
-bool unicodeLike(const QString &pattern, const QString &text, std::optional<char32_t> escape)
-{
-    QList<PatternElement> elements;
-    const QList<uint> patternChars = pattern.toUcs4();
-    for (qsizetype i = 0; i < patternChars.size(); ++i) {
-        const char32_t c = patternChars.at(i);
-        if (escape && c == *escape) {
-            if (++i == patternChars.size())
-                return false;
-            elements.append({PatternElement::Letter, QChar::toCaseFolded(char32_t(patternChars.at(i)))});
-        } else if (c == U'%') {
-            elements.append({PatternElement::AnyRun, 0});
-        } else if (c == U'_') {
-            elements.append({PatternElement::AnyOne, 0});
-        } else {
-            elements.append({PatternElement::Letter, QChar::toCaseFolded(c)});
-        }
-    }
-    QList<char32_t> chars;
-    for (uint c : text.toUcs4())
-        chars.append(QChar::toCaseFolded(char32_t(c)));
-
-    // Greedy match that backtracks to the last run only.
-    qsizetype t = 0, p = 0, runAt = -1, runText = 0;
-    while (t < chars.size()) {
-        if (p < elements.size() && elements.at(p).kind == PatternElement::AnyRun) {
-            runAt = p++;
-            runText = t;
-        } else if (p < elements.size()
-                   && (elements.at(p).kind == PatternElement::AnyOne || elements.at(p).letter == chars.at(t))) {
-            ++p;
-            ++t;
-        } else if (runAt >= 0) {
-            p = runAt + 1;
-            t = ++runText;
-        } else {
-            return false;
-        }
-    }
-    while (p < elements.size() && elements.at(p).kind == PatternElement::AnyRun)
-        ++p;
-    return p == elements.size();
-}
-
-QString textOf(sqlite3_value *value)
-{
-    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(value)), sqlite3_value_bytes(value));
-}
-
-// like(pattern, text [, escape]), the function behind every LIKE of the connection.
+// like(pattern, text [, escape]), the function behind every LIKE of the connection: without
+// case for every letter, as the server's usual collation compares ("ção" finds "ÇÃO"), where
+// SQLite's own folds ASCII letters only. Accents still count.
 void like(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
     for (int i = 0; i < argc; ++i) {
@@ -155,16 +197,29 @@ void like(sqlite3_context *context, int argc, sqlite3_value **argv)
             return;
         }
     }
+    thread_local std::vector<char32_t> buffer;
     std::optional<char32_t> escape;
     if (argc == 3) {
-        const QList<uint> e = textOf(argv[2]).toUcs4();
-        if (e.size() != 1) {
+        decodeUtf8(sqlite3_value_text(argv[2]), sqlite3_value_bytes(argv[2]), buffer);
+        if (buffer.size() != 1) {
             sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
             return;
         }
-        escape = e.first();
+        escape = buffer.front();
     }
-    sqlite3_result_int(context, unicodeLike(textOf(argv[0]), textOf(argv[1]), escape) ? 1 : 0);
+    // The pattern is the same for every row of a statement: it is compiled once and kept
+    // with the statement, which may drop it whenever it likes.
+    const auto *pattern = static_cast<const LikePattern *>(sqlite3_get_auxdata(context, 0));
+    std::unique_ptr<LikePattern> compiled;
+    if (!pattern || pattern->escape != escape) {
+        decodeUtf8(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), buffer);
+        compiled = std::make_unique<LikePattern>(buffer, escape);
+        pattern = compiled.get();
+    }
+    decodeUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), buffer);
+    sqlite3_result_int(context, pattern->matches(buffer) ? 1 : 0);
+    if (compiled)
+        sqlite3_set_auxdata(context, 0, compiled.release(), [](void *p) { delete static_cast<LikePattern *>(p); });
 }
 
 } // namespace

@@ -56,6 +56,17 @@ private slots:
             QCOMPARE(query.value(0).toInt(), expected.toInt());
     }
 
+    void patternThatChangesFromRowToRow()
+    {
+        QSqlQuery query(m_store->dm().database(DbConnection::Server));
+        QVERIFY(query.exec(QStringLiteral("SELECT t LIKE p FROM (SELECT 'AÇÃO' AS t, '%ção' AS p UNION ALL "
+                                          "SELECT 'AÇÃO', 'x%' UNION ALL SELECT 'xyz', 'X%')")));
+        QList<int> results;
+        while (query.next())
+            results.append(query.value(0).toInt());
+        QCOMPARE(results, (QList<int>{1, 0, 1}));
+    }
+
     void escapeOfMoreThanOneCharacterFails()
     {
         QSqlQuery query(m_store->dm().database(DbConnection::Server));
