@@ -2,6 +2,7 @@
 #include "core/ScreenContext.h"
 #include "core/TDMSqls.h"
 #include "core/TfmConsProd.h"
+#include "core/TfmMessageTimer.h"
 #include "core/TfmSenhaFun.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Terminal de Consulta"));
+    installTimedMessageDisplay();
 
     const auto dm = TDMSqls::create(QApplication::applicationDirPath());
     if (!dm)

@@ -7,6 +7,10 @@
 
 #include <sqlite3.h>
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 // The schema lives in this static library's resources, which must be pulled in by hand.
 static void loadStoreResources() { Q_INIT_RESOURCE(store); }
 
@@ -86,6 +90,138 @@ void sqlServerInt(sqlite3_context *context, int, sqlite3_value **argv)
     sqlite3_result_int(context, value);
 }
 
+// The characters of a UTF-8 text; a byte that starts no valid sequence stands for itself.
+void decodeUtf8(const unsigned char *text, int size, std::vector<char32_t> &out)
+{
+    out.clear();
+    for (int i = 0; i < size;) {
+        const unsigned char c = text[i];
+        const auto continuation = [&](int k) { return i + k < size && (text[i + k] & 0xC0) == 0x80; };
+        if (c < 0x80) {
+            out.push_back(c);
+            i += 1;
+        } else if ((c & 0xE0) == 0xC0 && continuation(1)) {
+            out.push_back(char32_t(c & 0x1F) << 6 | (text[i + 1] & 0x3F));
+            i += 2;
+        } else if ((c & 0xF0) == 0xE0 && continuation(1) && continuation(2)) {
+            out.push_back(char32_t(c & 0x0F) << 12 | char32_t(text[i + 1] & 0x3F) << 6 | (text[i + 2] & 0x3F));
+            i += 3;
+        } else if ((c & 0xF8) == 0xF0 && continuation(1) && continuation(2) && continuation(3)) {
+            out.push_back(char32_t(c & 0x07) << 18 | char32_t(text[i + 1] & 0x3F) << 12
+                          | char32_t(text[i + 2] & 0x3F) << 6 | (text[i + 3] & 0x3F));
+            i += 4;
+        } else {
+            out.push_back(c);
+            i += 1;
+        }
+    }
+}
+
+char32_t folded(char32_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    return QChar::toCaseFolded(c);
+}
+
+// A LIKE pattern ready to match: any one character, any run of characters, or a letter
+// compared without case.
+struct LikePattern {
+    enum Kind { AnyOne, AnyRun, Letter };
+    struct Element {
+        Kind kind;
+        char32_t letter;
+    };
+    std::vector<Element> elements;
+    std::optional<char32_t> escape;
+    bool valid = true; // false when the pattern ends with the escape character
+
+    LikePattern(const std::vector<char32_t> &pattern, std::optional<char32_t> escapeCharacter)
+        : escape(escapeCharacter)
+    {
+        for (size_t i = 0; i < pattern.size(); ++i) {
+            const char32_t c = pattern[i];
+            if (escape && c == *escape) {
+                if (++i == pattern.size()) {
+                    valid = false;
+                    return;
+                }
+                elements.push_back({Letter, folded(pattern[i])});
+            } else if (c == U'%') {
+                elements.push_back({AnyRun, 0});
+            } else if (c == U'_') {
+                elements.push_back({AnyOne, 0});
+            } else {
+                elements.push_back({Letter, folded(c)});
+            }
+        }
+    }
+
+    // Folds `text` in place and matches it: greedy, backtracking to the last run only.
+    bool matches(std::vector<char32_t> &text) const
+    {
+        if (!valid)
+            return false;
+        for (char32_t &c : text)
+            c = folded(c);
+        size_t t = 0, p = 0, runText = 0;
+        std::optional<size_t> runAt;
+        while (t < text.size()) {
+            if (p < elements.size() && elements[p].kind == AnyRun) {
+                runAt = p++;
+                runText = t;
+            } else if (p < elements.size() && (elements[p].kind == AnyOne || elements[p].letter == text[t])) {
+                ++p;
+                ++t;
+            } else if (runAt) {
+                p = *runAt + 1;
+                t = ++runText;
+            } else {
+                return false;
+            }
+        }
+        while (p < elements.size() && elements[p].kind == AnyRun)
+            ++p;
+        return p == elements.size();
+    }
+};
+
+// like(pattern, text [, escape]), the function behind every LIKE of the connection: without
+// case for every letter, as the server's usual collation compares ("ção" finds "ÇÃO"), where
+// SQLite's own folds ASCII letters only. Accents still count.
+void like(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(context);
+            return;
+        }
+    }
+    thread_local std::vector<char32_t> buffer;
+    std::optional<char32_t> escape;
+    if (argc == 3) {
+        decodeUtf8(sqlite3_value_text(argv[2]), sqlite3_value_bytes(argv[2]), buffer);
+        if (buffer.size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = buffer.front();
+    }
+    // The pattern is the same for every row of a statement: it is compiled once and kept
+    // with the statement, which may drop it whenever it likes.
+    const auto *pattern = static_cast<const LikePattern *>(sqlite3_get_auxdata(context, 0));
+    std::unique_ptr<LikePattern> compiled;
+    if (!pattern || pattern->escape != escape) {
+        decodeUtf8(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), buffer);
+        compiled = std::make_unique<LikePattern>(buffer, escape);
+        pattern = compiled.get();
+    }
+    decodeUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), buffer);
+    sqlite3_result_int(context, pattern->matches(buffer) ? 1 : 0);
+    if (compiled)
+        sqlite3_set_auxdata(context, 0, compiled.release(), [](void *p) { delete static_cast<LikePattern *>(p); });
+}
+
 } // namespace
 
 bool registerFunctions(QSqlDatabase &database)
@@ -98,7 +234,11 @@ bool registerFunctions(QSqlDatabase &database)
         && sqlite3_create_function_v2(db, "SQLSERVER_INT", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                       sqlServerInt, nullptr, nullptr, nullptr) == SQLITE_OK
         && sqlite3_create_function_v2(db, "UDF_TARVO_ESTOQUE_TOTAL", 1, SQLITE_UTF8, nullptr, totalStock,
-                                      nullptr, nullptr, nullptr) == SQLITE_OK;
+                                      nullptr, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, like, nullptr,
+                                      nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function_v2(db, "like", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, like, nullptr,
+                                      nullptr, nullptr) == SQLITE_OK;
 }
 
 bool runScript(QSqlDatabase &database, const QString &script, QString *error)

@@ -7,7 +7,8 @@
 namespace embedded_store {
 
 // GETDATE() (the server clock), SQLSERVER_INT(text) (the server's text to int conversion)
-// and UDF_TARVO_ESTOQUE_TOTAL(cod_prod) on the connection.
+// and UDF_TARVO_ESTOQUE_TOTAL(cod_prod) on the connection, and a LIKE that ignores the case
+// of every letter, accented ones included, as the server does.
 bool registerFunctions(QSqlDatabase &database);
 // Runs a script of several statements (triggers included) in one transaction.
 bool runScript(QSqlDatabase &database, const QString &script, QString *error = nullptr);

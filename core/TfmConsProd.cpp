@@ -1,5 +1,6 @@
 #include "TfmConsProd.h"
 
+#include "DescriptionSearchPanel.h"
 #include "FingerprintTemplates.h"
 #include "FunctionKeys.h"
 #include "ProductQuery.h"
@@ -142,9 +143,13 @@ void TfmConsProd::buildScreen()
     m_edCod->setMinimumWidth(420);
     m_edCod->installEventFilter(this);
 
-    m_searchArea = new QWidget(this);
-    m_searchArea->setObjectName(QStringLiteral("pnBusca"));
-    m_searchArea->hide();
+    // Over the middle of the screen, outside the layout.
+    m_pnCons = new DescriptionSearchPanel(m_dm, m_edCod, this);
+    connect(m_edCod, &QLineEdit::textChanged, this, &TfmConsProd::edCodChange);
+    connect(m_pnCons, &DescriptionSearchPanel::productChosen, this, [this](const QString &barcode) {
+        m_edCod->setText(barcode);
+        lookUp();
+    });
 
     m_tmInv = new QTimer(this);
     m_tmInv->setObjectName(QStringLiteral("tmInv"));
@@ -192,7 +197,6 @@ void TfmConsProd::buildScreen()
     layout->addWidget(m_dbDescricao);
     layout->addSpacing(16);
     layout->addLayout(values);
-    layout->addWidget(m_searchArea, 1);
     layout->addStretch(1);
     layout->addWidget(lbBarras);
     layout->addWidget(m_edCod, 0, Qt::AlignLeft);
@@ -245,7 +249,7 @@ void TfmConsProd::FormActivate()
     m_lbCusto->setVisible(pontos);
     m_dbPontos->setVisible(pontos);
     m_dbSaldo->setVisible(m_settings.Saldo == QStringLiteral("SIM"));
-    m_searchArea->hide();
+    m_pnCons->hide();
     m_edCod->setFocus();
 }
 
@@ -292,6 +296,14 @@ void TfmConsProd::edCodKeyPress(QKeyEvent *event)
         return;
     }
     lookUp();
+}
+
+void TfmConsProd::edCodChange(const QString &text)
+{
+    if (text != QStringLiteral("*"))
+        return;
+    m_pnCons->open();
+    m_edCod->clear();
 }
 
 void TfmConsProd::keyPressEvent(QKeyEvent *event)

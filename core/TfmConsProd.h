@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class DescriptionSearchPanel;
 class EmployeeAuthorization;
 class FunctionKeys;
 class QLabel;
@@ -39,7 +40,7 @@ public:
     void lookUp();
 
     QLineEdit *codeField() const { return m_edCod; }
-    QWidget *searchPanelArea() const { return m_searchArea; }
+    DescriptionSearchPanel *searchPanel() const { return m_pnCons; }
     QTimer *tmInv() const { return m_tmInv; }
 
 signals:
@@ -58,6 +59,7 @@ private:
 
     void buildScreen();
     void edCodKeyPress(QKeyEvent *event);
+    void edCodChange(const QString &text);
     bool runLookup(const QString &typed);
     void showCustomer(const QSqlRecord &customer);
     void refreshDisplays();
@@ -88,6 +90,6 @@ private:
     ShadowLabel *m_dbSaldo = nullptr;
     ShadowLabel *m_dbUnidade = nullptr;
     QLineEdit *m_edCod = nullptr;
-    QWidget *m_searchArea = nullptr;
+    DescriptionSearchPanel *m_pnCons = nullptr;
     QTimer *m_tmInv = nullptr;
 };

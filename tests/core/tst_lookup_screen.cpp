@@ -1,3 +1,4 @@
+#include "core/DescriptionSearchPanel.h"
 #include "core/ShadowLabel.h"
 #include "core/TfmConsProd.h"
 #include "platform/Clock.h"
@@ -205,9 +206,9 @@ private slots:
     void activationReappliesTheSettings()
     {
         openScreen();
-        m_screen->searchPanelArea()->show();
+        m_screen->searchPanel()->show();
         m_screen->FormActivate();
-        QVERIFY(m_screen->searchPanelArea()->isHidden());
+        QVERIFY(m_screen->searchPanel()->isHidden());
         QCOMPARE(m_screen->tmInv()->interval(), 30000);
         QVERIFY(!m_screen->tmInv()->isActive());
     }
