@@ -1,0 +1,48 @@
+#pragma once
+
+#include "TableWriter.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <vector>
+
+namespace demo {
+
+// What the later parts of the store need to know about a product written earlier.
+struct ProductSummary {
+    int code;
+    double price;
+    bool byWeight;
+    bool active;
+    bool ownProduction;
+};
+
+// The random stream of each part of the store (see DemoRandom).
+enum class Stream : quint32 { Products = 1, LinkedBarcodes, Customers, Staff, Tabs, Production, Sales, StockEntries };
+
+// Shared by the steps that fill the store.
+struct StoreContext {
+    QSqlDatabase database;
+    quint32 seed;
+    // The moment of creation: promotions, sales and punches are placed around it.
+    QDateTime now;
+    std::vector<ProductSummary> products;
+    QString error;
+
+    QDate today() const { return now.date(); }
+    TableWriter writer(const QString &table, const QStringList &columns) { return {database, table, columns}; }
+    // Records the writer's failure; always false, so that a step can `return failed(w)`.
+    bool failed(const TableWriter &writer)
+    {
+        error = writer.error();
+        return false;
+    }
+};
+
+// Dates as the embedded store keeps them.
+inline QString isoMoment(const QDateTime &moment) { return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+inline QString isoDay(const QDate &day) { return day.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00"); }
+
+} // namespace demo
