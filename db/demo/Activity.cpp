@@ -62,7 +62,7 @@ bool writeProduction(StoreContext &context)
     for (int daysAhead = -5; daysAhead <= 1; ++daysAhead) {
         const QDate day = context.today().addDays(daysAhead);
         for (int n = (daysAhead == 0 ? 3 : 2); n > 0; --n, ++number) {
-            const QDateTime launched(day.addDays(-1), QTime(13, 0).addSecs(random.between(0, 4 * 3600)));
+            const QDateTime launched = moment(day.addDays(-1), QTime(13, 0).addSecs(random.between(0, 4 * 3600)));
             const bool cancelled = number == 4;
             const QVariant done = daysAhead < 0 ? QVariant("T") : number % 5 == 0 ? QVariant() : QVariant("F");
             if (!orders.insert({number, isoDay(day), isoDay(launched.date()), isoMoment(launched), random.pick(responsible),
@@ -130,7 +130,7 @@ bool writeSales(StoreContext &context)
             const QTime time = openingHoursTime(random);
             const bool cancelled = random.chance(0.015);
             const int count = random.between(1, 10);
-            const bool happened = QDateTime(day, time) <= context.now;
+            const bool happened = moment(day, time) <= context.now;
             if (happened && !receipts.insert({receipt, cancelled ? "T" : "F"}))
                 return context.failed(receipts);
             for (int k = 0; k < count; ++k) {
@@ -159,7 +159,7 @@ bool writeStockEntries(StoreContext &context)
     // Supplier deliveries of the last three weeks.
     int itemId = 1;
     for (int entry = 1; entry <= 16; ++entry) {
-        const QDateTime arrival(context.today().addDays(-21 + entry), openingHoursTime(random));
+        const QDateTime arrival = moment(context.today().addDays(-21 + entry), openingHoursTime(random));
         if (!entries.insert({entry, random.between(1, 40), isoMoment(std::min(arrival, context.now))}))
             return context.failed(entries);
         for (int n = random.between(8, 25); n > 0; --n) {

@@ -98,8 +98,8 @@ bool writeStaff(StoreContext &context)
             QList<QVariant> moments;
             for (const QString &time : schedule) {
                 const QTime planned = QTime::fromString(time, QStringLiteral("HH:mm"));
-                const QDateTime moment = QDateTime(planned < entry ? day.addDays(1) : day, planned).addSecs(random.between(-360, 480));
-                moments << (moment <= context.now ? QVariant(isoMoment(moment)) : QVariant());
+                const QDateTime punch = moment(planned < entry ? day.addDays(1) : day, planned).addSecs(random.between(-360, 480));
+                moments << (punch <= context.now ? QVariant(isoMoment(punch)) : QVariant());
             }
             if (!shift.punchesBreak)
                 moments[1] = moments[2] = QVariant();

@@ -3,6 +3,7 @@
 #include "DemoRandom.h"
 #include "StoreParts.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <cmath>
@@ -122,10 +123,12 @@ QString abbreviated(QList<Word> words, int width)
 }
 
 // Once every combination has been used (a store far bigger than the catalogue), the same
-// goods come again in multipacks: "... C/2", "... C/3".
+// goods come again in multipacks: "... C/6", "... C/12" (weighed goods simply repeat).
 Draft draftOf(const Combo &combo, int round, DemoRandom &random)
 {
+    static const QList<int> multipacks = {2, 3, 4, 6, 8, 10, 12, 15, 18, 20, 24, 30, 36, 48};
     const Family &f = families().at(combo.family);
+    const int units = round == 0 || f.saleUnit == u"KG" ? 1 : multipacks.at((round - 1) % multipacks.size());
     const QString variant = f.variants.value(combo.variant);
     const QString brand = f.brands.value(combo.brand);
     Pack pack = f.packs.value(combo.pack);
@@ -135,13 +138,13 @@ Draft draftOf(const Combo &combo, int round, DemoRandom &random)
     words << (f.brandFirst ? brandWords : variantWords) << (f.brandFirst ? variantWords : brandWords) << wordsOf(pack.label, false);
     if (f.saleUnit == u"KG")
         words << Word{QStringLiteral("KG"), false};
-    if (round > 0)
-        words << Word{QStringLiteral("C/%1").arg(round + 1), false};
+    if (units > 1)
+        words << Word{QStringLiteral("C/%1").arg(units), false};
     const QString description = abbreviated(words, 50).left(50).trimmed();
 
     const double spread = random.between(f.saleUnit == u"KG" ? 0.6 : 0.85, f.saleUnit == u"KG" ? 1.6 : 1.2);
-    const double price = shelfPrice(f.price * packScale(f, combo.pack) * spread * (round + 1) * (round > 0 ? 0.95 : 1));
-    pack.content *= round + 1;
+    const double price = shelfPrice(f.price * packScale(f, combo.pack) * spread * units * (units > 1 ? 0.95 : 1));
+    pack.content *= units;
 
     // The gondola label's short text: brand, variant and pack, or brand and pack.
     QString shortLabel;
@@ -173,10 +176,10 @@ public:
         , m_printQueue(context.writer(QStringLiteral("IMP_CONTROL_GONDOLA"), {"COD_PROD", "DATA", "COD_LOJA", "FLG_STATUS"}))
     {
         // A promotion that starts a little later today, still today however late the store is built.
-        const QDateTime lastMinute(m_context.today(), QTime(23, 59));
+        const QDateTime lastMinute = moment(m_context.today(), QTime(23, 59));
         m_laterToday = std::min(m_context.now.addSecs(2 * 3600), lastMinute);
         if (m_laterToday <= m_context.now)
-            m_laterToday = QDateTime(m_context.today(), QTime(23, 59, 59));
+            m_laterToday = moment(m_context.today(), QTime(23, 59, 59));
     }
 
     DemoRandom &random() { return m_random; }
@@ -184,7 +187,14 @@ public:
     bool write(const Draft &d, std::optional<Promotion> forcedPromotion = std::nullopt);
 
 private:
+    struct Period {
+        QDateTime start;
+        QDate end;
+    };
+
     Promotion drawPromotion();
+    // Dates of a promotion of that kind, `offset` days away from today and `length` days long.
+    Period periodOf(Promotion promotion, int offset, int length) const;
 
     StoreContext &m_context;
     DemoRandom m_random;
@@ -211,6 +221,27 @@ Promotion ProductWriter::drawPromotion()
     return Promotion::LaterToday;
 }
 
+ProductWriter::Period ProductWriter::periodOf(Promotion promotion, int offset, int length) const
+{
+    const QDate today = m_context.today();
+    const auto midnight = [](const QDate &day) { return moment(day, QTime(0, 0)); };
+    switch (promotion) {
+    case Promotion::None:
+        return {};
+    case Promotion::Running:
+        return {midnight(today.addDays(-offset)), today.addDays(length)};
+    case Promotion::EndsToday:
+        return {midnight(today.addDays(-offset)), today};
+    case Promotion::Ended:
+        return {midnight(today.addDays(-offset - length - 1)), today.addDays(-offset)};
+    case Promotion::Upcoming:
+        return {midnight(today.addDays(offset)), today.addDays(offset + length)};
+    case Promotion::LaterToday:
+        return {m_laterToday, today.addDays(length)};
+    }
+    return {};
+}
+
 bool ProductWriter::write(const Draft &d, std::optional<Promotion> forcedPromotion)
 {
     const int code = m_nextCode++;
@@ -223,48 +254,26 @@ bool ProductWriter::write(const Draft &d, std::optional<Promotion> forcedPromoti
     const Promotion drawn = drawPromotion();
     const Promotion promotion = !active ? Promotion::None : forcedPromotion.value_or(drawn);
     const double promotionPrice = std::min(shelfPrice(d.price * m_random.between(0.75, 0.9)), cents(d.price - 0.10));
-    const int startOffset = m_random.between(1, 10);
-    const int length = m_random.between(3, 15);
-    QDateTime start;
-    QDate end;
-    switch (promotion) {
-    case Promotion::None:
-        break;
-    case Promotion::Running:
-        start = QDateTime(today.addDays(-startOffset), QTime(0, 0));
-        end = today.addDays(length);
-        break;
-    case Promotion::EndsToday:
-        start = QDateTime(today.addDays(-startOffset), QTime(0, 0));
-        end = today;
-        break;
-    case Promotion::Ended:
-        start = QDateTime(today.addDays(-startOffset - length - 1), QTime(0, 0));
-        end = today.addDays(-startOffset);
-        break;
-    case Promotion::Upcoming:
-        start = QDateTime(today.addDays(startOffset), QTime(0, 0));
-        end = today.addDays(startOffset + length);
-        break;
-    case Promotion::LaterToday:
-        start = m_laterToday;
-        end = today.addDays(length);
-        break;
-    }
+    // Drawn one by one: the order in which function arguments are evaluated is unspecified.
+    const int promotionOffset = m_random.between(1, 10);
+    const int promotionLength = m_random.between(3, 15);
+    const Period period = periodOf(promotion, promotionOffset, promotionLength);
 
     // A price change waiting for its new shelf label.
     const bool priceChanged = active && m_random.chance(0.025);
     const bool changedToday = m_random.chance(0.4);
     const bool labelPrinted = m_random.chance(0.15);
     const QDate changeDay = changedToday ? today : today.addDays(-m_random.between(1, std::max(1, today.day() - 1)));
-    const QDateTime changeMoment = QDateTime(today, QTime(0, 0)).addSecs(m_random.between(0, QTime(0, 0).secsTo(m_context.now.time())));
+    const QDateTime changeMoment = moment(today, QTime(0, 0)).addSecs(m_random.between(0, QTime(0, 0).secsTo(m_context.now.time())));
     const double newPrice = shelfPrice(d.price * m_random.between(1.03, 1.15));
 
     const bool hasReference = !weighed && m_random.chance(0.35);
     const bool hasPackaging = barcode.size() == 13 && !weighed && m_random.chance(0.2);
     const int unitsPerBox = m_random.pick(QList<int>{6, 12, 24});
     const bool sold = active && m_random.chance(0.9);
-    const QDateTime lastSale(today.addDays(-m_random.between(1, 45)), QTime(m_random.between(7, 21), m_random.between(0, 59)));
+    const QDate lastSaleDay = today.addDays(-m_random.between(1, 45));
+    const int lastSaleHour = m_random.between(7, 21);
+    const QDateTime lastSale = moment(lastSaleDay, QTime(lastSaleHour, m_random.between(0, 59)));
     const bool showShortLabel = m_random.chance(0.3);
 
     QString note;
@@ -274,8 +283,8 @@ bool ProductWriter::write(const Draft &d, std::optional<Promotion> forcedPromoti
 
     if (!m_products.insert({code, 1, d.description, barcode, d.saleUnit, active ? "T" : "F", d.price,
                             promotion == Promotion::None ? 0.0 : promotionPrice, cost,
-                            start.isValid() ? QVariant(isoMoment(start)) : QVariant(),
-                            end.isValid() ? QVariant(isoDay(end)) : QVariant(),
+                            period.start.isValid() ? QVariant(isoMoment(period.start)) : QVariant(),
+                            period.end.isValid() ? QVariant(isoDay(period.end)) : QVariant(),
                             showShortLabel ? orNull(d.shortLabel) : QVariant(),
                             hasReference ? QVariant(QStringLiteral("R%1").arg(100000 + code)) : QVariant(),
                             d.pack.content, orNull(d.pack.unit),
@@ -291,7 +300,7 @@ bool ProductWriter::write(const Draft &d, std::optional<Promotion> forcedPromoti
         && !m_printQueue.insert({code, isoMoment(changeMoment), 1, labelPrinted ? "F" : "A"}))
         return m_context.failed(m_printQueue);
 
-    m_context.products.push_back({code, d.price, weighed, active, d.recipe.has_value()});
+    m_context.products.push_back({code, d.price, weighed, active});
     return true;
 }
 

@@ -16,7 +16,6 @@ struct ProductSummary {
     double price;
     bool byWeight;
     bool active;
-    bool ownProduction;
 };
 
 // The random stream of each part of the store (see DemoRandom).
@@ -26,7 +25,8 @@ enum class Stream : quint32 { Products = 1, LinkedBarcodes, Customers, Staff, Ta
 struct StoreContext {
     QSqlDatabase database;
     quint32 seed;
-    // The moment of creation: promotions, sales and punches are placed around it.
+    // The moment of creation (see moment()): promotions, sales and punches are placed
+    // around it.
     QDateTime now;
     std::vector<ProductSummary> products;
     QString error;
@@ -40,6 +40,10 @@ struct StoreContext {
         return false;
     }
 };
+
+// A wall-clock moment of the store. The store keeps local times as text, so the generator
+// works without time zones: a local-time conversion would cost a system call each time.
+inline QDateTime moment(const QDate &day, const QTime &time) { return QDateTime(day, time, Qt::UTC); }
 
 // Dates as the embedded store keeps them.
 inline QString isoMoment(const QDateTime &moment) { return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
