@@ -13,6 +13,7 @@
 #include "platform/ScreenNavigator.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -255,9 +256,16 @@ void TfmConsProd::FormActivate()
 
 void TfmConsProd::loadLogo()
 {
-    const QString path = platform::findFile(m_settings.LogoPath);
-    if (path.isEmpty())
+    // A relative path is taken from the executable's folder.
+    const QString logo = QString(m_settings.LogoPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString path = platform::findFile(QDir::isRelativePath(logo) && !logo.isEmpty()
+                                                ? QDir(m_settings.ExeDir).filePath(logo)
+                                                : logo);
+    // Every closed message box activates the screen again: a picture is read once, and a
+    // bad one reported once, not in an endless round of error boxes.
+    if (path.isEmpty() || path == m_logoTried)
         return;
+    m_logoTried = path;
     static const QStringList formats = {QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("jpg"),
                                         QStringLiteral("jpeg"), QStringLiteral("png")};
     const QString extension = QFileInfo(path).suffix().toLower();

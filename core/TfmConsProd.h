@@ -77,6 +77,7 @@ private:
 
     ShadowLabel *m_title = nullptr;
     QLabel *m_logo = nullptr;
+    QString m_logoTried;
     ShadowLabel *m_lbCodigo = nullptr;
     ShadowLabel *m_lbDescricao = nullptr;
     ShadowLabel *m_lbCusto = nullptr;

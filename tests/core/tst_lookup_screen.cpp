@@ -6,6 +6,8 @@
 #include "support/RecordingMessages.h"
 
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -211,6 +213,45 @@ private slots:
         QVERIFY(m_screen->searchPanel()->isHidden());
         QCOMPARE(m_screen->tmInv()->interval(), 30000);
         QVERIFY(!m_screen->tmInv()->isActive());
+    }
+
+    void logoFromCaminho_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("png, any case") << "logo.png" << QByteArray("PNG") << true << 0;
+        QTest::newRow("jpeg") << "logo.jpg" << QByteArray("JPEG") << true << 0;
+        QTest::newRow("bmp") << "logo.bmp" << QByteArray("BMP") << true << 0;
+        QTest::newRow("other extension") << "logo.gif" << QByteArray("PNG") << false << 1;
+        QTest::newRow("unreadable picture") << "logo.png" << QByteArray() << false << 1;
+        QTest::newRow("missing file") << "" << QByteArray() << false << 0;
+    }
+    void logoFromCaminho()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, format);
+        QFETCH(bool, loaded);
+        QFETCH(int, messages);
+        const QString path = m_store->folder() + QLatin1Char('/') + file;
+        if (!format.isEmpty()) {
+            QImage image(64, 32, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QVERIFY(image.save(path, format.constData()));
+        } else if (!file.isEmpty()) {
+            QFile junk(path);
+            QVERIFY(junk.open(QIODevice::WriteOnly));
+            junk.write("not a picture");
+        }
+        m_store->writeIni(QStringLiteral("[CONSULTA]\nCaminho=%1\n").arg(file.isEmpty() ? QStringLiteral("nada.png") : file));
+        RecordingMessages shown;
+        openScreen();
+        const auto *logo = m_screen->findChild<QLabel *>(QStringLiteral("imgLogo"));
+        QCOMPARE(!logo->pixmap().isNull(), loaded);
+        // Activated again (a message box closing): the picture is not reported twice.
+        m_screen->FormActivate();
+        QCOMPARE(shown.shown().size(), messages);
     }
 
 private:
