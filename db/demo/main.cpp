@@ -43,7 +43,7 @@ bool folderWritable(const QDir &folder, const QString &path)
 }
 
 // The configuration files travel inside the program, in their own bytes (Windows-1252, CRLF).
-Outcome writeConfiguration(const QDir &folder, const QString &name)
+Outcome writeShippedFile(const QDir &folder, const QString &name)
 {
     const QString path = folder.filePath(name);
     if (kept(path))
@@ -131,7 +131,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QDir folder(folderInfo.absoluteFilePath());
-    const Outcome outcomes[] = {writeConfiguration(folder, QStringLiteral("Consulta.INI")),
-                                writeConfiguration(folder, QStringLiteral("EtiquetaArmazena.INI")), writeStore(folder)};
+    const Outcome outcomes[] = {writeShippedFile(folder, QStringLiteral("Consulta.INI")),
+                                writeShippedFile(folder, QStringLiteral("EtiquetaArmazena.INI")),
+                                writeShippedFile(folder, QStringLiteral("logo.png")), writeStore(folder)};
     return std::find(std::begin(outcomes), std::end(outcomes), Outcome::Failed) != std::end(outcomes) ? 1 : 0;
 }

@@ -18,7 +18,8 @@
 
 namespace {
 
-const QStringList kFiles = {QStringLiteral("Consulta.INI"), QStringLiteral("EtiquetaArmazena.INI"), QStringLiteral("consulta.db")};
+const QStringList kFiles = {QStringLiteral("Consulta.INI"), QStringLiteral("EtiquetaArmazena.INI"), QStringLiteral("consulta.db"),
+                            QStringLiteral("logo.png")};
 
 struct Run {
     int exitCode;
@@ -113,8 +114,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         const Run run = runDemo(m_dir.path());
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QCOMPARE(run.out.count(QStringLiteral("Gravado: ")), 3);
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"Consulta.INI", "EtiquetaArmazena.INI", "consulta.db"}));
+        QCOMPARE(run.out.count(QStringLiteral("Gravado: ")), 4);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"Consulta.INI", "EtiquetaArmazena.INI", "consulta.db", "logo.png"}));
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         database.setDatabaseName(QDir(m_dir.path()).filePath(QStringLiteral("consulta.db")));
         QVERIFY(database.open());
