@@ -114,7 +114,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         const Run run = runDemo(m_dir.path());
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QCOMPARE(run.out.count(QStringLiteral("Gravado: ")), 4);
+        QCOMPARE(run.out.count(QStringLiteral("Gravado: ")), kFiles.size());
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"Consulta.INI", "EtiquetaArmazena.INI", "consulta.db", "logo.png"}));
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         database.setDatabaseName(QDir(m_dir.path()).filePath(QStringLiteral("consulta.db")));
@@ -345,7 +345,7 @@ private slots:
             before[name] = QCryptographicHash::hash(contents(QDir(m_dir.path()).filePath(name)), QCryptographicHash::Sha256);
         const Run run = runDemo(m_dir.path());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out.count(QStringLiteral("Mantido: ")), 3);
+        QCOMPARE(run.out.count(QStringLiteral("Mantido: ")), kFiles.size());
         QVERIFY(!run.out.contains(QStringLiteral("Gravado")));
         QVERIFY2(run.err.contains(QStringLiteral("consulta.db já existe")), qPrintable(run.err));
         for (const QString &name : kFiles)
