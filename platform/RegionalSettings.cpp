@@ -43,6 +43,30 @@ QString RegionalSettings::formatGeneral(double value) const
     return text;
 }
 
+QString RegionalSettings::formatMoney(double value) const
+{
+    const QString amount = formatAmount(std::fabs(value));
+    const bool negative = value < 0 && amount.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return (negative ? QStringLiteral("-") : QString()) + currencySymbol + QLatin1Char(' ') + amount;
+}
+
+std::optional<double> RegionalSettings::parseNumber(const QString &text) const
+{
+    const QString thousands = QRegularExpression::escape(QString(thousandsSeparator));
+    const QString decimal = QRegularExpression::escape(QString(decimalSeparator));
+    const QRegularExpression pattern(QStringLiteral("^\\s*([+-]?)\\s*(\\d{1,3}(?:%1\\d{3})+|\\d+)(?:%2(\\d+))?\\s*$")
+                                         .arg(thousands, decimal));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString plain = match.captured(1) + match.captured(2).remove(thousandsSeparator);
+    if (match.hasCaptured(3))
+        plain += QLatin1Char('.') + match.captured(3);
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 QString RegionalSettings::formatDate(const QDate &date) const
 {
     return date.isValid() ? date.toString(shortDateFormat) : QString();

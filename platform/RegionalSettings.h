@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTime>
 
+#include <optional>
+
 // Money, amounts and dates as the store's regional settings write them; Brazilian defaults,
 // one place to change them.
 namespace platform {
@@ -29,6 +31,12 @@ struct RegionalSettings {
     QString formatFixed(double value, int decimals) const;
     QString formatShortTime(const QTime &time) const;
     QString formatLongTime(const QTime &time) const;
+    // The money format: currency symbol, a blank, the amount with thousands separator and
+    // two decimals ("R$ 1.234,56", "-R$ 0,50").
+    QString formatMoney(double value) const;
+    // A number as typed under these settings: optional sign, thousands separators only
+    // between groups of three digits, the decimal separator; blanks around are allowed.
+    std::optional<double> parseNumber(const QString &text) const;
 };
 
 } // namespace platform
