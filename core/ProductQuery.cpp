@@ -8,51 +8,80 @@
 #include <QSqlQuery>
 
 namespace product_query {
-namespace {
 
 // Promotion in force on the server: started (server moment), not ended (server day),
-// price above 0.01. The unit-price text uses the promotion price on the dates alone.
+// price above 0.01.
+QString promotionColumn(bool sqlite)
+{
+    return sqlite ? QStringLiteral(
+               "CASE WHEN (p.DATA_PROM_INICIAL IS NOT NULL) THEN CASE WHEN datetime(p.DATA_PROM_INICIAL) <= datetime(GETDATE()) THEN "
+               "CASE WHEN datetime(p.DATA_PROM_FINAL) >= datetime(date(GETDATE())) THEN "
+               "CASE WHEN p.VLR_PRECO_PROMOCAO > 0.01 THEN 'SIM' ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END")
+                  : QStringLiteral(
+               "CASE WHEN (DATA_PROM_INICIAL IS NOT NULL) THEN CASE WHEN DATA_PROM_INICIAL <= GETDATE() THEN "
+               "CASE WHEN DATA_PROM_FINAL >= CONVERT(DATETIME, CONVERT(VARCHAR, GETDATE(), 103)) THEN "
+               "CASE WHEN VLR_PRECO_PROMOCAO > 0.01 THEN 'SIM' ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END");
+}
+
+// On the embedded store round() then printf gives the server's decimal text.
+QString unitPriceTextColumn(bool sqlite, const QString &price)
+{
+    if (sqlite) {
+        return QStringLiteral(
+                   "CASE WHEN p.CONTEUDO > 0 THEN CASE\n"
+                   "  WHEN p.CONTEUDO_UN = 'G' THEN 'PRECO KG  R$ ' || printf('%.2f', round((%1) * 1000 / p.CONTEUDO, 2))\n"
+                   "  WHEN p.CONTEUDO_UN = 'ML' THEN 'PRECO L  R$ ' || printf('%.2f', round((%1) * 1000 / p.CONTEUDO, 2))\n"
+                   "  WHEN p.CONTEUDO_UN = 'KG' THEN 'PRECO KG  R$ ' || printf('%.2f', round((%1) * 1000 / (p.CONTEUDO * 1000), 2))\n"
+                   "  WHEN p.CONTEUDO_UN = 'L' THEN 'PRECO L  R$ ' || printf('%.2f', round((%1) * 1000 / (p.CONTEUDO * 1000), 2))\n"
+                   "  WHEN p.CONTEUDO_UN = 'CM' THEN 'PRECO M  R$ ' || printf('%.2f', round((%1) * 100 / p.CONTEUDO, 2))\n"
+                   "  WHEN p.CONTEUDO_UN IN ('M', 'MT') THEN 'PRECO M  R$ ' || printf('%.2f', round((%1) * 100 / (p.CONTEUDO * 100), 2))\n"
+                   "  ELSE '' END\n"
+                   "ELSE CASE WHEN p.FLG_UNIDADE_VENDA = 'KG' THEN 'PRECO KG R$ ' || printf('%.2f', round(%1, 2)) ELSE '' END END")
+            .arg(price);
+    }
+    return QStringLiteral(
+               "CASE WHEN CONTEUDO > 0 THEN CASE\n"
+               "  WHEN CONTEUDO_UN = 'G' THEN 'PRECO ' + 'KG' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / CONTEUDO))\n"
+               "  WHEN CONTEUDO_UN = 'ML' THEN 'PRECO ' + 'L' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / CONTEUDO))\n"
+               "  WHEN CONTEUDO_UN = 'KG' THEN 'PRECO ' + 'KG' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / (CONTEUDO * 1000)))\n"
+               "  WHEN CONTEUDO_UN = 'L' THEN 'PRECO ' + 'L' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / (CONTEUDO * 1000)))\n"
+               "  WHEN CONTEUDO_UN = 'CM' THEN 'PRECO ' + 'M' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 100 / CONTEUDO))\n"
+               "  WHEN CONTEUDO_UN IN ('M', 'MT') THEN 'PRECO ' + 'M' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 100 / (CONTEUDO * 100)))\n"
+               "  ELSE '' END\n"
+               "ELSE CASE WHEN FLG_UNIDADE_VENDA = 'KG' THEN 'PRECO KG R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), %1)) ELSE '' END END")
+        .arg(price);
+}
+
+namespace {
+
+// The promotion-aware price of the unit-price text of adProd: the promotion price on the
+// dates alone.
+QString promotionAwarePrice(bool sqlite)
+{
+    return sqlite ? QStringLiteral("CASE WHEN datetime(p.DATA_PROM_INICIAL) <= datetime(GETDATE()) and datetime(p.DATA_PROM_FINAL) >= "
+                                   "datetime(date(GETDATE())) THEN p.VLR_PRECO_PROMOCAO else p.VLR_PRECO end")
+                  : QStringLiteral("CASE WHEN DATA_PROM_INICIAL <= GETDATE() and DATA_PROM_FINAL >= "
+                                   "CONVERT(DATETIME, CONVERT(VARCHAR, GETDATE(), 103)) THEN VLR_PRECO_PROMOCAO else VLR_PRECO end");
+}
+
 const QString kSqlServerProduct = QStringLiteral(
     "declare @cod varchar(20) = :p1 ;\n"
-    "select CASE WHEN (DATA_PROM_INICIAL IS NOT NULL) THEN CASE WHEN DATA_PROM_INICIAL <= GETDATE() THEN "
-    "CASE WHEN DATA_PROM_FINAL >= CONVERT(DATETIME, CONVERT(VARCHAR, GETDATE(), 103)) THEN "
-    "CASE WHEN VLR_PRECO_PROMOCAO > 0.01 THEN 'SIM' ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END AS PROMOCAO,\n"
-    "CASE WHEN CONTEUDO > 0 THEN CASE\n"
-    "  WHEN CONTEUDO_UN = 'G' THEN 'PRECO ' + 'KG' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / CONTEUDO))\n"
-    "  WHEN CONTEUDO_UN = 'ML' THEN 'PRECO ' + 'L' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / CONTEUDO))\n"
-    "  WHEN CONTEUDO_UN = 'KG' THEN 'PRECO ' + 'KG' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / (CONTEUDO * 1000)))\n"
-    "  WHEN CONTEUDO_UN = 'L' THEN 'PRECO ' + 'L' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 1000 / (CONTEUDO * 1000)))\n"
-    "  WHEN CONTEUDO_UN = 'CM' THEN 'PRECO ' + 'M' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 100 / CONTEUDO))\n"
-    "  WHEN CONTEUDO_UN IN ('M', 'MT') THEN 'PRECO ' + 'M' + '  R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), (%1) * 100 / (CONTEUDO * 100)))\n"
-    "  ELSE '' END\n"
-    "ELSE CASE WHEN FLG_UNIDADE_VENDA = 'KG' THEN 'PRECO KG R$ ' + CONVERT(VARCHAR, CONVERT(DECIMAL(18,2), %1)) ELSE '' END END AS PCO,\n"
+    "select %1 AS PROMOCAO,\n"
+    "%2 AS PCO,\n"
     "*\n"
     "from produto p left join BARRAS_VINCULADA BV on p.cod_prod = bv.cod_prod\n"
     "where p.cod_prod = case when len(@cod) <= 8 then @cod else 0 end or p.codigo_barras = @cod")
-    .arg(QStringLiteral("CASE WHEN DATA_PROM_INICIAL <= GETDATE() and DATA_PROM_FINAL >= "
-                        "CONVERT(DATETIME, CONVERT(VARCHAR, GETDATE(), 103)) THEN VLR_PRECO_PROMOCAO else VLR_PRECO end"));
+    .arg(promotionColumn(false), unitPriceTextColumn(false, promotionAwarePrice(false)));
 
-// The same on the embedded store. SQLSERVER_INT converts like the server (a non-numeric
-// short code fails the statement); round() then printf gives the server's decimal text.
+// SQLSERVER_INT converts like the server (a non-numeric short code fails the statement).
 const QString kSqliteProduct = QStringLiteral(
     "WITH c(cod) AS (SELECT substr(:p1, 1, 20))\n"
-    "select CASE WHEN (p.DATA_PROM_INICIAL IS NOT NULL) THEN CASE WHEN datetime(p.DATA_PROM_INICIAL) <= datetime(GETDATE()) THEN "
-    "CASE WHEN datetime(p.DATA_PROM_FINAL) >= datetime(date(GETDATE())) THEN "
-    "CASE WHEN p.VLR_PRECO_PROMOCAO > 0.01 THEN 'SIM' ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END ELSE 'NÃO' END AS PROMOCAO,\n"
-    "CASE WHEN p.CONTEUDO > 0 THEN CASE\n"
-    "  WHEN p.CONTEUDO_UN = 'G' THEN 'PRECO KG  R$ ' || printf('%.2f', round((%1) * 1000 / p.CONTEUDO, 2))\n"
-    "  WHEN p.CONTEUDO_UN = 'ML' THEN 'PRECO L  R$ ' || printf('%.2f', round((%1) * 1000 / p.CONTEUDO, 2))\n"
-    "  WHEN p.CONTEUDO_UN = 'KG' THEN 'PRECO KG  R$ ' || printf('%.2f', round((%1) * 1000 / (p.CONTEUDO * 1000), 2))\n"
-    "  WHEN p.CONTEUDO_UN = 'L' THEN 'PRECO L  R$ ' || printf('%.2f', round((%1) * 1000 / (p.CONTEUDO * 1000), 2))\n"
-    "  WHEN p.CONTEUDO_UN = 'CM' THEN 'PRECO M  R$ ' || printf('%.2f', round((%1) * 100 / p.CONTEUDO, 2))\n"
-    "  WHEN p.CONTEUDO_UN IN ('M', 'MT') THEN 'PRECO M  R$ ' || printf('%.2f', round((%1) * 100 / (p.CONTEUDO * 100), 2))\n"
-    "  ELSE '' END\n"
-    "ELSE CASE WHEN p.FLG_UNIDADE_VENDA = 'KG' THEN 'PRECO KG R$ ' || printf('%.2f', round(%1, 2)) ELSE '' END END AS PCO,\n"
+    "select %1 AS PROMOCAO,\n"
+    "%2 AS PCO,\n"
     "p.*, bv.*\n"
     "from c, produto p left join BARRAS_VINCULADA bv on p.cod_prod = bv.cod_prod\n"
     "where p.cod_prod = case when length(rtrim(c.cod)) <= 8 then SQLSERVER_INT(c.cod) else 0 end or p.codigo_barras = c.cod")
-    .arg(QStringLiteral("CASE WHEN datetime(p.DATA_PROM_INICIAL) <= datetime(GETDATE()) and datetime(p.DATA_PROM_FINAL) >= "
-                        "datetime(date(GETDATE())) THEN p.VLR_PRECO_PROMOCAO else p.VLR_PRECO end"));
+    .arg(promotionColumn(true), unitPriceTextColumn(true, promotionAwarePrice(true)));
 
 QSqlRecord withPrecoReal(QSqlRecord record, const QDate &today)
 {

@@ -32,6 +32,12 @@ std::optional<int> linkedProduct(TDMSqls &dm, const QString &barcode);
 // The customer rows of a card; nullopt on failure.
 std::optional<QList<QSqlRecord>> findCustomers(TDMSqls &dm, const QString &card);
 
+// The computed columns of the product query, for the other statements over PRODUTO (alias
+// p on the embedded store): the promotion flag "SIM"/"NÃO", and the unit-price text of a
+// price expression.
+QString promotionColumn(bool sqlite);
+QString unitPriceTextColumn(bool sqlite, const QString &price);
+
 } // namespace product_query
 
 // The price in force on the terminal: the promotion price while the terminal's day is
