@@ -1,0 +1,14 @@
+#include "LabelScreens.h"
+
+#include "TfmMenuEtq.h"
+#include "platform/ScreenNavigator.h"
+
+void registerLabelScreens(const ScreenContext &context)
+{
+    auto &navigator = platform::ScreenNavigator::instance();
+    navigator.registerScreen(QStringLiteral("TfmMenuEtq"), [context](QWidget *parent, const QVariantMap &args) {
+        auto menu = std::make_unique<TfmMenuEtq>(context, parent);
+        menu->setWindowTitle(args.value(QStringLiteral("Caption")).toString());
+        return std::unique_ptr<QDialog>(std::move(menu));
+    });
+}
