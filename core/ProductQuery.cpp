@@ -108,6 +108,11 @@ const SqlStatement adCli{QStringLiteral("adCli"), DbConnection::Server,
                          QStringLiteral("SELECT * FROM Cliente WHERE Codigo_Barras=:sCodBar"),
                          QStringLiteral("SELECT * FROM Cliente WHERE Codigo_Barras=:sCodBar")};
 
+bool passes(Filter filter, const QSqlRecord &row)
+{
+    return filter == Filter::All || row.value(QStringLiteral("PROMOCAO")).toString() == QStringLiteral("NÃO");
+}
+
 std::optional<QList<QSqlRecord>> findProducts(TDMSqls &dm, const QString &p1, Filter filter)
 {
     QSqlQuery query = dm.prepare(adProd);
@@ -117,9 +122,8 @@ std::optional<QList<QSqlRecord>> findProducts(TDMSqls &dm, const QString &p1, Fi
     const QDate today = platform::terminalToday();
     QList<QSqlRecord> rows;
     while (query.next()) {
-        if (filter == Filter::NotInPromotion && query.value(0).toString() != QStringLiteral("NÃO"))
-            continue;
-        rows.append(withPrecoReal(query.record(), today));
+        if (passes(filter, query.record()))
+            rows.append(withPrecoReal(query.record(), today));
     }
     return rows;
 }

@@ -23,6 +23,8 @@ extern const SqlStatement adCli;
 // Which rows a screen wants from the product query. The gondola label screens list only
 // products not in promotion unless configured otherwise; every other reader wants all.
 enum class Filter { All, NotInPromotion };
+// Whether a row with a PROMOCAO column passes the filter.
+bool passes(Filter filter, const QSqlRecord &row);
 
 // The rows of adProd for `p1` (the code as typed), each with its computed "PrecoReal"
 // appended; nullopt when the statement fails.

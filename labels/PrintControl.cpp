@@ -59,9 +59,8 @@ std::optional<QList<QSqlRecord>> releasedLabels(TDMSqls &dm, product_query::Filt
         return std::nullopt;
     QList<QSqlRecord> rows;
     while (query->next()) {
-        if (filter == product_query::Filter::NotInPromotion && query->value(QStringLiteral("PROMOCAO")).toString() != QStringLiteral("NÃO"))
-            continue;
-        rows.append(query->record());
+        if (product_query::passes(filter, query->record()))
+            rows.append(query->record());
     }
     return rows;
 }
