@@ -13,6 +13,11 @@ constexpr int kVisibleRows = 8;
 LabelListGrid::LabelListGrid(const QList<int> &shownWidths, int columnCount, QWidget *parent)
     : QTableWidget(0, columnCount, parent)
 {
+    // The column widths are those of the stores' screens, made for 8-point Arial; text
+    // too long for its cell is cut, not shortened with dots.
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
