@@ -25,9 +25,10 @@ ShelfPrice shelfPrice(const QSqlRecord &product, const QDate &today)
 QString promotionText(const QString &textoPromocao, const QVariant &dataPromFinal)
 {
     const QDateTime end = sqlDateTime(dataPromFinal);
-    QString date = platform::RegionalSettings::current().formatDate(end.date());
+    const auto &regional = platform::RegionalSettings::current();
+    QString date = regional.formatDate(end.date());
     if (end.isValid() && end.time() != QTime(0, 0))
-        date += QLatin1Char(' ') + end.time().toString(QStringLiteral("HH:mm:ss"));
+        date += QLatin1Char(' ') + regional.formatLongTime(end.time());
     const QString lead = textoPromocao.trimmed().isEmpty() ? QStringLiteral("Promocao") : textoPromocao;
     return lead + QLatin1Char(' ') + date;
 }

@@ -9,6 +9,7 @@
 #include "SerialLabelPrinter.h"
 #include "ShelfPrice.h"
 #include "core/TDMSqls.h"
+#include "core/TfmCons.h"
 #include "core/TerminalSettings.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
@@ -143,6 +144,7 @@ void TfmGondolaAlegro::buildScreen()
     m_btImp->setEnabled(false);
     m_BitBtn1 = button(products, QStringLiteral("BitBtn1"), QStringLiteral("&Limpar"));
     m_btSai = button(products, QStringLiteral("btSai"), QStringLiteral("&Sair"), QStringLiteral("Sair"));
+    connect(m_btSeek, &QPushButton::clicked, this, &TfmGondolaAlegro::btSeekClick);
     connect(m_btProdAlterado, &QPushButton::clicked, this, &TfmGondolaAlegro::btProdAlteradoClick);
     connect(m_btPrdEnt, &QPushButton::clicked, this, &TfmGondolaAlegro::btPrdEntClick);
     connect(m_btImp, &QPushButton::clicked, this, &TfmGondolaAlegro::btImpClick);
@@ -375,6 +377,16 @@ QStringList TfmGondolaAlegro::labelOf(const QSqlRecord &product) const
             price.inPromotion ? promotionText(m_context.settings.layout(QStringLiteral("TextoPromocao")),
                                               product.value(QStringLiteral("DATA_PROM_FINAL")))
                               : QString()};
+}
+
+void TfmGondolaAlegro::btSeekClick()
+{
+    const QPoint anchor = PosicaoPopup(m_btSeek);
+    const int code = MostraConsulta(m_context.dm, QStringLiteral("Produto  where chk_ativo='T' "), QStringLiteral("Descricao"),
+                                    QStringLiteral("cod_prod"), QStringLiteral("Descricao"), anchor.y(), anchor.x(), this);
+    if (code > 0)
+        m_edIni->setText(QString::number(code));
+    m_edIni->setFocus();
 }
 
 void TfmGondolaAlegro::btPrdEntClick()

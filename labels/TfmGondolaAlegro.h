@@ -34,6 +34,7 @@ public:
 
     LabelListGrid *labelList() const { return m_list; }
 
+    void btSeekClick();
     void btImpClick();
     void btPrdEntClick();
     void btProdAlteradoClick();

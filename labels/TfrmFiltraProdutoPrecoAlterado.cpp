@@ -93,7 +93,7 @@ TfrmFiltraProdutoPrecoAlterado::TfrmFiltraProdutoPrecoAlterado(TDMSqls &dm, Chan
 QString TfrmFiltraProdutoPrecoAlterado::priceText(const QSqlRecord &product)
 {
     const double price = sqlNumber(product.value(QStringLiteral("VLR_PRECO"))).value_or(0);
-    return QStringLiteral("R$") + QString::number(price, 'f', 2).replace(QLatin1Char('.'), platform::RegionalSettings::current().decimalSeparator);
+    return QStringLiteral("R$") + platform::RegionalSettings::current().formatFixed(price, 2);
 }
 
 void TfrmFiltraProdutoPrecoAlterado::showEvent(QShowEvent *event)

@@ -107,6 +107,32 @@ private slots:
         QVERIFY(!button("btImp")->isEnabled());
     }
 
+    void searchButtonPicksAnActiveProduct()
+    {
+        m_fixture->store.exec(QStringLiteral("UPDATE PRODUTO SET CHK_ATIVO = 'F' WHERE COD_PROD = 556"));
+        open();
+        const auto pick = [this](Qt::Key key) {
+            QString popup;
+            QTimer::singleShot(0, this, [&popup, key] {
+                auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                QVERIFY(modal);
+                popup = QString::fromLatin1(modal->metaObject()->className());
+                QTest::keyClick(modal->focusWidget(), key);
+                if (modal->isVisible())
+                    modal->reject();
+            });
+            button("btSeek")->click();
+            return popup;
+        };
+        // The popup starts on the second product by description: the active ones are
+        // ARROZ, CAFE and FEIJAO.
+        QCOMPARE(pick(Qt::Key_Return), QStringLiteral("TfmCons"));
+        QCOMPARE(edIni()->text(), QStringLiteral("555"));
+        QCOMPARE(m_screen->focusWidget(), edIni());
+        QCOMPARE(pick(Qt::Key_Escape), QStringLiteral("TfmCons"));
+        QCOMPARE(edIni()->text(), QStringLiteral("555"));
+    }
+
     void keyFilterOfTheCodeField()
     {
         open();
