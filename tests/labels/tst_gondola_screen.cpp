@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(edIni()->text(), QStringLiteral("12m3"));
         QTest::keyClick(edIni(), Qt::Key_Backspace);
         QCOMPARE(edIni()->text(), QStringLiteral("12m"));
+        QTest::keyClick(edIni(), Qt::Key_Escape);
+        QVERIFY(!m_screen->isVisible());
     }
 
     void promotionsByTheTerminalDay_data()
@@ -331,6 +333,15 @@ private slots:
             TfmGondolaAlegro screen(m_fixture->context);
         QCOMPARE(m_fixture->printControl(), QStringList{QStringLiteral("1234 A")});
         QCOMPARE(platform::TerminalPrinter::instance().penWidth(), 2);
+    }
+
+    void purgeFailureStopsTheOpening()
+    {
+        m_fixture->store.exec(QStringLiteral("DROP TABLE IMP_CONTROL_GONDOLA"));
+        TfmGondolaAlegro screen(m_fixture->context);
+        QVERIFY(!screen.opened());
+        QCOMPARE(m_messages->shown().size(), 1);
+        QCOMPARE(m_messages->shown().first().icon, platform::MessageIcon::Error);
     }
 
     void layoutReloadedForGondola()

@@ -132,6 +132,7 @@ private slots:
         navigator.stopRecording();
         registerLabelScreens(fixture.context);
         QVERIFY(navigator.isRegistered(QStringLiteral("TfmMenuEtq")));
+        QVERIFY(navigator.isRegistered(QStringLiteral("TfmGondolaAlegro")));
         QString caption;
         QTimer::singleShot(0, [&caption] {
             auto *menu = qobject_cast<QDialog *>(QApplication::activeModalWidget());
