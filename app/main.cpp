@@ -4,6 +4,7 @@
 #include "core/TfmConsProd.h"
 #include "core/TfmMessageTimer.h"
 #include "core/TfmSenhaFun.h"
+#include "labels/LabelScreens.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
 
     const ScreenContext context{*dm, mainScreen.settings(), passwordForm};
     registerCoreScreens(context);
+    registerLabelScreens(context);
     QObject::connect(&mainScreen, &TfmConsProd::quitRequested, &app, &QApplication::quit);
 
     mainScreen.show();

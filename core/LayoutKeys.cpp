@@ -64,7 +64,6 @@ const QStringList &layoutKeys()
         QStringLiteral("ColunaRec"),
         QStringLiteral("Nutricional"),
         QStringLiteral("Linha_Horizontal_1"),
-        QStringLiteral("Linha"),
         QStringLiteral("ColunaHorizontal_1"),
         QStringLiteral("LarguraHorizontal_1"),
         QStringLiteral("AlturaHorizontal_1"),

@@ -1,9 +1,11 @@
 #include "core/IniFile.h"
+#include "core/LayoutKeys.h"
 #include "core/TerminalSettings.h"
 #include "support/FixtureStore.h"
 #include "support/RecordingMessages.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTest>
 
 class TestSettings : public QObject {
@@ -169,6 +171,15 @@ private slots:
         QCOMPARE(settings.IniVar(QStringLiteral("GONDOLA"), m_store->dm()), TerminalSettings::LoadResult::Loaded);
         QCOMPARE(settings.CodLoja, 1);
         QCOMPARE(settings.Custo, QStringLiteral("NAO"));
+    }
+
+    void everyLayoutKeyOnce()
+    {
+        const QStringList keys = layoutKeys();
+        QCOMPARE(keys.size(), 140);
+        QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
+        QCOMPARE(keys.first(), QStringLiteral("Porta"));
+        QCOMPARE(keys.last(), QStringLiteral("Obs4"));
     }
 
     void tiraAcento_data()
