@@ -261,16 +261,60 @@ bool runScript(QSqlDatabase &database, const QString &script, QString *error)
     return true;
 }
 
-bool createSchema(QSqlDatabase &database, QString *error)
+namespace {
+
+std::optional<QString> schemaScript(QString *error)
 {
     loadStoreResources();
     QFile schema(QStringLiteral(":/store/schema.sql"));
     if (!schema.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("schema resource missing");
+        return std::nullopt;
+    }
+    return QString::fromUtf8(schema.readAll());
+}
+
+} // namespace
+
+bool createSchema(QSqlDatabase &database, QString *error)
+{
+    const auto script = schemaScript(error);
+    return script && runScript(database, *script, error);
+}
+
+bool completeSchema(QSqlDatabase &database, QString *error)
+{
+    sqlite3 *db = handleOf(database);
+    if (!db) {
+        if (error)
+            *error = QStringLiteral("not an embedded store connection");
         return false;
     }
-    return runScript(database, QString::fromUtf8(schema.readAll()), error);
+    // The description index is the newest part of the schema.
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE name = 'PRODUTO_DESCRICAO_TRIGRAMA'", -1, &statement,
+                           nullptr) != SQLITE_OK) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errmsg(db));
+        return false;
+    }
+    const bool current = sqlite3_step(statement) == SQLITE_ROW;
+    sqlite3_finalize(statement);
+    if (current)
+        return true;
+    const auto script = schemaScript(error);
+    return script
+        && runScript(database,
+                     *script + QStringLiteral("\nINSERT INTO PRODUTO_DESCRICAO_TRIGRAMA (PRODUTO_DESCRICAO_TRIGRAMA) "
+                                              "VALUES ('rebuild');"),
+                     error);
+}
+
+bool setTriggersEnabled(QSqlDatabase &database, bool enabled)
+{
+    sqlite3 *db = handleOf(database);
+    return db && sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, enabled ? 1 : 0, nullptr) == SQLITE_OK;
 }
 
 bool isSqliteFile(const QString &path)

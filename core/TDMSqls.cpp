@@ -131,6 +131,10 @@ bool TDMSqls::openConnection(Connection &c)
             db.close();
             return false;
         }
+        // A store that cannot be completed (read-only, busy) still serves everything else.
+        QString error;
+        if (!embedded_store::completeSchema(db, &error))
+            qWarning("embedded store %s: %s", qPrintable(path), qPrintable(error));
         return true;
     }
     db.setDatabaseName(c.connectionString);

@@ -23,6 +23,10 @@ public:
     // up for a bulk load (journal in memory, no syncing): build into a file that is not in
     // use yet and move it into place afterwards.
     bool generate(QSqlDatabase &database, QString *error = nullptr);
+    // Builds the store into the file `path` under a temporary name and renames it when
+    // complete, so that a failure never leaves a half-written store behind. An existing file
+    // at `path` is replaced.
+    bool writeFile(const QString &path, QString *error = nullptr);
 
     static constexpr quint32 kDemoSeed = 20240607;
 

@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QTextStream>
 
 // consulta-demo PASTA: writes the demo store and its two configuration files into a
@@ -70,8 +68,7 @@ Outcome writeShippedFile(const QDir &folder, const QString &name)
     return Outcome::Written;
 }
 
-// The store is built under a temporary name and renamed when complete, so that a failure
-// never leaves a half-written consulta.db behind.
+// The demo store, unless the folder has a store already.
 Outcome writeStore(const QDir &folder)
 {
     const QString path = folder.filePath(QStringLiteral("consulta.db"));
@@ -83,27 +80,9 @@ Outcome writeStore(const QDir &folder)
     if (!folderWritable(folder, path))
         return Outcome::Failed;
 
-    const QString building = folder.filePath(QStringLiteral(".consulta.db.%1.tmp").arg(QCoreApplication::applicationPid()));
     const demo::StoreSize size;
-    const QString connection = QStringLiteral("consulta-demo");
     QString error;
-    bool built = false;
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        database.setDatabaseName(building);
-        if (database.open())
-            built = demo::StoreGenerator(size, demo::StoreGenerator::kDemoSeed, QDateTime::currentDateTime()).generate(database, &error);
-        else
-            error = database.lastError().text();
-        database.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    if (built && !QFile::rename(building, path)) {
-        error = QStringLiteral("não foi possível renomear %1").arg(building);
-        built = false;
-    }
-    if (!built) {
-        QFile::remove(building);
+    if (!demo::StoreGenerator(size, demo::StoreGenerator::kDemoSeed, QDateTime::currentDateTime()).writeFile(path, &error)) {
         err() << "Erro: não foi possível criar " << path << ": " << error << Qt::endl;
         return Outcome::Failed;
     }
