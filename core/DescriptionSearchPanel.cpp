@@ -101,11 +101,8 @@ void DescriptionSearchPanel::edDescChange(const QString &text)
     if (text.isEmpty())
         return;
     if (!text.endsWith(QLatin1Char('+'))) {
-        if (const auto products = description_search::plainList(m_dm, text)) {
-            m_plainList->setProducts(*products);
-            if (grProd->model() == m_plainList)
-                selectFirstRow();
-        }
+        if (m_plainList->setSearch(description_search::plainList(m_dm, text)) && grProd->model() == m_plainList)
+            selectFirstRow();
         return;
     }
     const QString word = text.chopped(1);
@@ -113,7 +110,8 @@ void DescriptionSearchPanel::edDescChange(const QString &text)
     if (word.isEmpty() || word == QStringLiteral(" "))
         return;
     showList(m_nextOccurrenceList);
-    m_nextOccurrenceList->setProducts(description_search::nextOccurrenceList(m_dm, word).value_or(QList<FoundProduct>()));
+    if (!m_nextOccurrenceList->setSearch(description_search::nextOccurrenceList(m_dm, word)))
+        m_nextOccurrenceList->clear();
     selectFirstRow();
     grProd->setFocus();
 }

@@ -4,13 +4,46 @@
 
 namespace {
 enum Column { Code, Description, Unit, Price, Barcode, ColumnCount };
+// Rows read at a time: a few screenfuls of the grid.
+constexpr int kBatch = 100;
+} // namespace
+
+bool FoundProductsModel::setSearch(description_search::ProductSearch search)
+{
+    auto first = search.next(kBatch);
+    if (!first)
+        return false;
+    beginResetModel();
+    m_products = std::move(*first);
+    m_search = std::move(search);
+    endResetModel();
+    return true;
 }
 
-void FoundProductsModel::setProducts(const QList<FoundProduct> &products)
+void FoundProductsModel::clear()
 {
     beginResetModel();
-    m_products = products;
+    m_products.clear();
+    m_search.reset();
     endResetModel();
+}
+
+bool FoundProductsModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_search && !m_search->atEnd();
+}
+
+void FoundProductsModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const auto more = m_search->next(kBatch);
+    if (!more || more->isEmpty())
+        return;
+    const int first = int(m_products.size());
+    beginInsertRows({}, first, first + int(more->size()) - 1);
+    m_products.append(*more);
+    endInsertRows();
 }
 
 int FoundProductsModel::rowCount(const QModelIndex &parent) const

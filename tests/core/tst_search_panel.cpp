@@ -219,6 +219,25 @@ private slots:
         QVERIFY(messages.shown().isEmpty());
     }
 
+    // A long list shows its first rows at once and the rest as the grid scrolls to them.
+    void longListGrowsAsTheGridScrolls()
+    {
+        for (int code = 100; code < 350; ++code)
+            m_store->insert(QStringLiteral("PRODUTO"), {{QStringLiteral("COD_PROD"), code},
+                                                        {QStringLiteral("DESCRICAO"), QStringLiteral("BISCOITO %1").arg(code)}});
+        type(QStringLiteral("*BISCOITO"));
+        QCOMPARE(grid()->model()->rowCount(), 100);
+        for (int expected : {200, 250, 250}) {
+            grid()->scrollToBottom();
+            QCoreApplication::processEvents();
+            QCOMPARE(grid()->model()->rowCount(), expected);
+        }
+        const QStringList codes = gridColumn(0);
+        QCOMPARE(codes.first(), QStringLiteral("100"));
+        QCOMPARE(codes.last(), QStringLiteral("349"));
+        QCOMPARE(QSet<QString>(codes.begin(), codes.end()).size(), 250);
+    }
+
     void failuresAreIgnoredSilently()
     {
         RecordingMessages messages;
