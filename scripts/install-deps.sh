@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-image-formats-plugins
   libqt6sql6-sqlite libqt6sql6-odbc unixodbc-dev tdsodbc
-  libsqlite3-dev sqlite3 libgl-dev
+  libsqlite3-dev sqlite3 libgl-dev libxcb1-dev
   fonts-liberation
   xvfb xauth xdotool zbar-tools poppler-utils socat imagemagick
 )
