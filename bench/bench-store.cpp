@@ -39,6 +39,9 @@ int main(int argc, char *argv[])
         err << "bench-store: " << error << Qt::endl;
         return 1;
     }
-    QTextStream(stdout) << "store.generate." << size.products << ' ' << timer.elapsed() / 1000.0 << " s" << Qt::endl;
+    const double seconds = timer.elapsed() / 1000.0;
+    QTextStream(stdout) << "  store of " << size.products << " products, " << size.linkedBarcodes << " linked barcodes and "
+                        << size.customers << " customers written in " << seconds << " s" << Qt::endl
+                        << "store.generate." << size.products << ' ' << seconds << " s" << Qt::endl;
     return 0;
 }

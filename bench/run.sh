@@ -37,7 +37,6 @@ for products in "${sizes[@]}"; do
   folder=$stores/$products
   mkdir -p "$folder"
   if [ ! -f "$folder/consulta.db" ] || [ "$bin/bench-store" -nt "$folder/consulta.db" ]; then
-    echo "  generating a store of $products products"
     run "$bin/bench-store" "$folder" "$products"
   fi
   terminal_folder "$folder"
