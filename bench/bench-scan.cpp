@@ -1,4 +1,5 @@
 #include "BenchFigures.h"
+#include "ScreenBench.h"
 
 #include "core/ShadowLabel.h"
 #include "core/TDMSqls.h"
@@ -19,18 +20,6 @@
 namespace {
 
 // Any message during a lookup is a fault of the run: count it instead of blocking on a box.
-class CountedMessages final : public platform::MessagePresenter {
-public:
-    int count = 0;
-    void show(const QString &, const QString &text, platform::MessageIcon) override
-    {
-        ++count;
-        qWarning("message: %s", qPrintable(text));
-    }
-    bool askYesNo(const QString &, const QString &, platform::MessageIcon) override { return false; }
-    void showTimed(const QString &, int) override { ++count; }
-};
-
 // A plain connection of SQLite's own, without any function of the terminal.
 class BareStore {
 public:
@@ -121,8 +110,7 @@ QString textOf(TfmConsProd &screen, const char *display)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
@@ -131,8 +119,7 @@ int main(int argc, char *argv[])
     }
     const QString folder = QDir(args.at(1)).absolutePath();
     const int lookups = args.size() > 2 ? args.at(2).toInt() : 2000;
-    CountedMessages messages;
-    platform::setMessagePresenter(&messages);
+    bench::QuietMessages messages;
 
     const BareStore bare(QDir(folder).filePath(QStringLiteral("consulta.db")));
     const qint64 products = bare.number("SELECT max(rowid) FROM PRODUTO");
@@ -212,6 +199,5 @@ int main(int argc, char *argv[])
     if (messages.count > 0)
         bench::figure(QStringLiteral("scan.%1.messages").arg(products), messages.count, QStringLiteral("messages"));
     bench::figure(QStringLiteral("scan.%1.rss").arg(products), bench::residentMegabytes(), QStringLiteral("MB"));
-    platform::setMessagePresenter(nullptr);
     return 0;
 }

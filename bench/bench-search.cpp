@@ -1,4 +1,5 @@
 #include "BenchFigures.h"
+#include "ScreenBench.h"
 
 #include "core/TDMSqls.h"
 #include "core/TfmConsProd.h"
@@ -37,16 +38,6 @@ const QList<Word> kWords = {
     {QStringLiteral("ESFIHA"), Kind::Rare},   {QStringLiteral("ORLOFF"), Kind::Rare},
     {QStringLiteral("PONKAN"), Kind::Rare},   {QStringLiteral("TILÁPI"), Kind::Rare}, // accent inside the text
     {QStringLiteral("XWYKZQ"), Kind::Absent},
-};
-
-class SilentMessages final : public platform::MessagePresenter {
-public:
-    void show(const QString &, const QString &text, platform::MessageIcon) override
-    {
-        qWarning("message: %s", qPrintable(text));
-    }
-    bool askYesNo(const QString &, const QString &, platform::MessageIcon) override { return false; }
-    void showTimed(const QString &, int) override {}
 };
 
 // A full scan with SQLite's built-in LIKE on a connection of its own, to the last match.
@@ -114,8 +105,7 @@ QString kindName(Kind kind)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
@@ -125,8 +115,7 @@ int main(int argc, char *argv[])
     const QString folder = QDir(args.at(1)).absolutePath();
     const int repetitions = args.size() > 2 ? args.at(2).toInt() : 20;
     const int bareRepetitions = std::min(repetitions, 5);
-    SilentMessages messages;
-    platform::setMessagePresenter(&messages);
+    bench::QuietMessages messages;
 
     BareScan bare(QDir(folder).filePath(QStringLiteral("consulta.db")));
     const qint64 products = bare.products();
@@ -224,6 +213,5 @@ int main(int argc, char *argv[])
     if (wrongRows > 0)
         bench::figure(QStringLiteral("search.%1.wrong_first_rows").arg(products), wrongRows, QStringLiteral("keystrokes"));
     bench::figure(QStringLiteral("search.%1.rss").arg(products), bench::residentMegabytes(), QStringLiteral("MB"));
-    platform::setMessagePresenter(nullptr);
     return 0;
 }
